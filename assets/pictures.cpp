@@ -1,0 +1,1 @@
+// Placeholder translation unit; the code of this folder comes with its issue.

@@ -1,0 +1,14 @@
+#include "etat.h"
+
+#include <charconv>
+
+std::string TexteArgent(int montant) { return "$" + std::to_string(montant); }
+
+int LitArgent(const std::string& caption) {
+    if (caption.size() < 2) return 0;
+    int montant = 0;
+    const char* debut = caption.data() + 1;
+    const char* fin = caption.data() + caption.size();
+    auto [reste, erreur] = std::from_chars(debut, fin, montant);
+    return (erreur == std::errc{} && reste == fin) ? montant : 0;
+}

@@ -1,0 +1,102 @@
+// The program-wide state of a run: settings, opponent and tournament, deck
+// and hands, betting, and the evaluator's shared variables.
+//
+// Money is not held here: the players' money and the pot live in the money
+// captions of the table ("$" and a whole number), which every reader parses.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "actions.h"
+#include "cartes.h"
+
+// Characters of the opponent.
+inline constexpr int16_t PersoCowboyCowboy = 1;
+inline constexpr int16_t PersoCowboyMexicain = 2;
+inline constexpr int16_t PersoCowboyFille = 3;
+
+// The settings kept in the settings file. The initial values are the
+// defaults of a first start.
+struct Reglages {
+    int16_t ChoixCowboy = 1;      // training opponent: 1 cowboy, 2 Mexican, 3 girl
+    int Skill = 50;               // opponent personality, 0..100
+    int Bluff = 30;
+    int16_t Risk = 40;
+    int Emotion = 50;             // self-control
+    int16_t ArgentDepart = 400;   // starting money of a training game: 300, 400 or 500
+    int16_t DelayCard = 230;      // milliseconds between two cards
+    int16_t DelayTurn = 1500;     // between two turns
+    int16_t DelayBill = 5;        // between two bills
+    int16_t DelayBouton = 0;      // pressed-button pause; nothing ever changes it
+    int16_t PremierJoueur = 2;    // opener of a new game: 0 player, 1 opponent, 2 at random
+    std::string LangueChoisie;    // "FR", "UK", or "" before the first choice
+    int16_t TypeCartes = 1;       // card faces: 1 "Typical", 2 "Western"
+    int16_t DosCarte = 10;        // card back 1..11
+    int16_t Progression = 0;      // unlock marker
+    std::string Chemin;           // settings directory, with its trailing separator
+
+    bool Francais() const { return LangueChoisie == "FR"; }
+};
+
+// The unlock markers kept in `Progression`; any other value unlocks nothing.
+inline constexpr int16_t ProgressionMexicain = 4721;
+inline constexpr int16_t ProgressionTous = 8356;
+
+// Opponent, game and tournament.
+struct Partie {
+    int16_t PersoCowboy = 0;      // 1 cowboy, 2 Mexican, 3 girl; 4 once the band is beaten
+    bool ModeTournoi = false;
+    int16_t ArgentTournoi = 0;    // 300 Easy, 400 Medium, 500 Hard
+    int16_t NbCoups = 0;          // hands dealt since the tournament began
+    // The training set-up put aside while a tournament runs.
+    int16_t SauveSkill = 0, SauveEmotion = 0, SauveBluff = 0, SauveRisk = 0, SauveArgent = 0;
+    bool ReglagesSauves = false;
+    bool ChoixAnnule = false;     // the opponent set-up dialog was cancelled
+};
+
+// Deck and hands.
+struct Donne {
+    MarquesPaquet Paquet;
+    Main CartesCowboy{};
+    Main CartesPlayer{};
+    int16_t Valeur = 0;           // the card being drawn or shown
+    int16_t Couleur = 0;
+    int16_t NbCartesChangees = 0; // cards the player changed at the draw
+    MotifGarde GardeCowboy;       // keep pattern of the opponent's last draw
+};
+
+// Betting, for one hand; the deal resets the flags.
+struct Mises {
+    int16_t MiseCourante = 0;     // what the player must put in to call; 0 when nothing
+    int16_t MiseSuivie = 0;       // what the player paid by his last call
+    int16_t MiseDepart = 10;      // ante of each player
+    int16_t ParleEnPremier = 0;   // 1 the player opens this hand, 0 the opponent
+    bool JoueurParole = false;    // the player passed in the first betting turn
+    bool CowboyParole = false;    // the opponent opened a betting turn with a pass or check
+    bool CowboyBluffe = false;    // the opponent is bluffing in this hand
+    bool ApresDraw = false;       // the opponent has drawn: second betting turn
+    bool Redonne = false;         // both passed: the pot stays for the next hand
+    bool NouvellePartie = false;  // the next deal is the first of a game
+    bool OKClique = false;        // OK was pressed; ends the showdown wait
+};
+
+// The hand evaluator's input and output, and the results of the opponent's
+// keep choice. Every evaluation overwrites them, so each reader reads them
+// right after its own call.
+struct Evaluation {
+    std::array<int16_t, 5> ValEval{};
+    std::array<int16_t, 5> CoulEval{};
+    double CategorieMain = 0;
+    double PoidsMain = 0;
+    double MeilleureProba = 0;
+    double MeilleurPoids = 0;
+    MotifGarde GardeProba;
+    MotifGarde GardePoids;
+};
+
+// Money as the captions show it: "$" followed by a whole number.
+std::string TexteArgent(int montant);
+// The whole number after the first character of a caption; 0 when it is not one.
+int LitArgent(const std::string& caption);

@@ -1,0 +1,2 @@
+#include "evaluation.h"
+// The evaluator comes with the foundation issue.
