@@ -12,3 +12,8 @@ int LitArgent(const std::string& caption) {
     auto [reste, erreur] = std::from_chars(debut, fin, montant);
     return (erreur == std::errc{} && reste == fin) ? montant : 0;
 }
+
+Etat& EtatDuJeu() {
+    static Etat etat;
+    return etat;
+}

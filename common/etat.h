@@ -100,3 +100,16 @@ struct Evaluation {
 std::string TexteArgent(int montant);
 // The whole number after the first character of a caption; 0 when it is not one.
 int LitArgent(const std::string& caption);
+
+// All the program-wide state of a run. The rules take the parts they need by
+// reference; the windows share the one instance of the run.
+struct Etat {
+    Reglages reglages;
+    Partie partie;
+    Donne donne;
+    Mises mises;
+    Evaluation eval;
+};
+
+// The state of this run.
+Etat& EtatDuJeu();
