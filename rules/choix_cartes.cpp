@@ -1,0 +1,3 @@
+#include "choix_cartes.h"
+
+void ChoixCartesCowboy(Evaluation&, const MarquesPaquet&, const Main&, int, bool) {}

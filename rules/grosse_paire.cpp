@@ -1,0 +1,3 @@
+#include "grosse_paire.h"
+
+bool GrossePaire(const Main&, int, int) { return false; }
