@@ -1,5 +1,20 @@
 #include "assets/cartes/cartes.h"
 
-QImage DessineTabCartes() { QImage i(923, 384, QImage::Format_RGB32); i.fill(Qt::white); return i; }
-QImage DessineTabCartes2() { QImage i(923, 384, QImage::Format_RGB32); i.fill(Qt::white); return i; }
-QImage DessineDosCartes() { QImage i(791, 96, QImage::Format_RGB32); i.fill(Qt::black); return i; }
+// Blank sheets of the right size until the faces and backs are drawn.
+QImage DessineTabCartes() {
+    QImage img(923, 384, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+QImage DessineTabCartes2() {
+    QImage img(923, 384, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+}
+
+QImage DessineDosCartes() {
+    QImage img(791, 96, QImage::Format_RGB32);
+    img.fill(Qt::darkRed);
+    return img;
+}

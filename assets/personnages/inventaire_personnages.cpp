@@ -1,0 +1,5 @@
+#include "assets/inventaire.h"
+
+std::span<const EntreeInventaire> InventairePersonnages() {
+    return {};
+}
