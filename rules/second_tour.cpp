@@ -1,0 +1,177 @@
+#include "second_tour.h"
+
+#include "common/hasard.h"
+#include "rules/evaluation.h"
+
+namespace {
+
+// r <= Risk for 50, then a new r for 20, then a new r for 10, else a call.
+CodeAction EchelleComplete(const Decideur& d) {
+    if (d.k()) return "RA50";
+    if (d.k()) return "RA20";
+    if (d.k()) return "RA10";
+    return "CA";
+}
+
+CodeAction EchelleMoyenne(const Decideur& d) {
+    if (d.k()) return d.k() ? "RA20" : "RA10";
+    return d.k() ? "RA10" : "CA";
+}
+
+CodeAction EchelleHaute(const Decideur& d) { return d.k() ? "RA50" : "RA20"; }
+
+Phrase PhraseReponse(const CodeAction& code) {
+    if (code == "RA50") return TextesJeu::JeRelance50;
+    if (code == "RA20") return TextesJeu::JeRelance20;
+    if (code == "RA10") return TextesJeu::JeRelance10;
+    if (code == "CA") return TextesJeu::JeSuis;
+    return TextesJeu::JeMeCouche;
+}
+
+}  // namespace
+
+CodeAction DecideApresDraw2(double P, int K, int n, const Decideur& d, Mises& mises) {
+    const int MC = mises.MiseCourante;
+    const bool beaucoupChanges = n >= 4;
+
+    if (P == 0) {
+        if (K < 2) return "FO";
+        if (beaucoupChanges) {
+            if (d.b() && d.k()) {
+                mises.CowboyBluffe = true;
+                return "RA20";
+            }
+            return "FO";
+        }
+        if (d.b() && d.k() && MC != 50) {
+            mises.CowboyBluffe = true;
+            return EchelleHaute(d);
+        }
+        return "FO";
+    }
+    if (P == 1) {
+        if (K >= 2 && !beaucoupChanges) {
+            if (d.b()) {
+                mises.CowboyBluffe = true;
+                return "RA50";
+            }
+            const bool g1 = d.g();
+            const bool g2 = d.g();
+            return ((g1 || MC != 10) && !g2) ? "FO" : "CA";
+        }
+        if (K >= 2) {
+            const int r1 = Tirage100();
+            if (r1 <= d.Bluff) {
+                mises.CowboyBluffe = true;
+                return "RA20";
+            }
+            if (!d.g() || MC == 50) return "CA";
+            return r1 <= d.Risk ? "RA10" : "CA";  // needs Bluff < r1 <= Risk
+        }
+        if (beaucoupChanges) {
+            if (!d.g() || MC == 50) return "CA";
+            return EchelleHaute(d);
+        }
+        return d.g() ? "CA" : "FO";
+    }
+    if (P == 9 || P == 19) {
+        if (K < 2) return EchelleComplete(d);
+        if (beaucoupChanges) return EchelleMoyenne(d);
+        if (P == 19) return EchelleComplete(d);
+        if (d.g()) {
+            if (d.k()) return EchelleHaute(d);
+            return d.k() ? "RA10" : "CA";
+        }
+        return EchelleMoyenne(d);
+    }
+    if (K >= 2 && beaucoupChanges) return EchelleMoyenne(d);
+    return EchelleComplete(d);
+}
+
+CodeAction ActionCowboyApresDraw2(Etat& etat, const Argent& argent) {
+    EvalueMainComplete(etat.eval, etat.donne.Paquet, etat.donne.CartesCowboy);
+    const int K = static_cast<int>(etat.donne.GardeCowboy.size());
+    return DecideApresDraw2(etat.eval.CategorieMain, K, etat.donne.NbCartesChangees, DecideurDe(etat, argent),
+                            etat.mises);
+}
+
+ParoleCowboy BaisseRelance(const CodeAction& code, int miseCourante, int c, int p) {
+    CodeAction finale = code;
+    if (finale == "RA50" && (miseCourante + 50 > c || p < 50)) finale = "RA20";
+    if (finale == "RA20" && (miseCourante + 20 > c || p < 20)) finale = "RA10";
+    if (finale == "RA10" && (miseCourante + 10 > c || p < 10)) finale = "CA";
+    if (finale == "CA" && miseCourante > c) finale = "FO";
+    return {finale, PhraseReponse(finale)};
+}
+
+CodeAction DecideApresDraw(double C, int K, int N, const Decideur& d, Mises& mises) {
+    // Read once: a bluff started here does not change the row already chosen.
+    const bool B = mises.CowboyBluffe;
+
+    if (C == 0) {
+        if (B || K >= 4) {
+            if (N >= 4) return "BE20";
+            if (Tirage100() > d.Risk) return "BE20";
+            if (Tirage100() > d.Risk) return "BE10";
+            return "BE50";
+        }
+        if (K >= 2) {
+            if (d.b()) {
+                mises.CowboyBluffe = true;
+                return "BE20";
+            }
+            return "PA";
+        }
+        return "PA";
+    }
+    if (C == 1) {
+        if (B) {
+            if (N > 3) return d.g() ? "BE10" : "BE20";
+            return d.k() ? "BE50" : "BE20";
+        }
+        if (K >= 2) {
+            if (N >= 4) return d.k() ? "BE10" : "PA";
+            if (d.b()) {
+                mises.CowboyBluffe = true;
+                return d.k() ? "BE50" : "BE20";
+            }
+            return d.k() ? "BE10" : "PA";
+        }
+        if (N >= 4) return d.g() ? "BE20" : "BE10";
+        if (N == 3) return d.k() ? "PA" : "BE10";
+        return "PA";
+    }
+    if (C == 9 || C == 19) {
+        if (B) {
+            if (N > 3) {
+                if (d.k()) return "BE20";
+                return d.k() ? "BE10" : "PA";
+            }
+            if (!d.k()) return "BE20";
+            return d.k() ? "BE50" : "PA";
+        }
+        if (K >= 2) return d.k() ? "BE20" : "BE10";
+        if (!d.k()) return "BE20";
+        if (!d.k()) return "BE50";
+        return "PA";
+    }
+    if (B) {
+        if (N > 3) return "BE10";
+        return d.k() ? "BE50" : "BE20";
+    }
+    if (K >= 2) {
+        if (N < 3) return d.k() ? "BE50" : "BE20";
+        return d.k() ? "PA" : "BE10";
+    }
+    if (N < 4) return "BE50";
+    if (d.k()) return "BE20";
+    if (!d.k()) return "BE10";
+    return "PA";
+}
+
+CodeAction ActionCowboyApresDraw(Etat& etat, const Argent& argent) {
+    EvalueMainComplete(etat.eval, etat.donne.Paquet, etat.donne.CartesCowboy);
+    const int K = static_cast<int>(etat.donne.GardeCowboy.size());
+    return DecideApresDraw(etat.eval.CategorieMain, K, etat.donne.NbCartesChangees, DecideurDe(etat, argent),
+                           etat.mises);
+}

@@ -1,0 +1,96 @@
+#include "tirage_cowboy.h"
+
+#include "common/hasard.h"
+#include "rules/choix_cartes.h"
+
+// Here every draw named in a condition is taken, whatever its other operands.
+DecisionMode DecideModeTirage(double C, double MP, bool ApresJoueur, int N, const Decideur& d,
+                              const Mises& mises) {
+    DecisionMode dm;
+    const bool riche = d.M > 100;
+
+    if (C == 0) {
+        dm.bluff = d.b() && riche;
+        bool poids = false;
+        if (ApresJoueur) {
+            if (MP < 7) {
+                if (N == 3) poids = d.k() && riche;
+            } else {
+                poids = N >= 4 ? (d.k() && riche) : true;
+            }
+        } else if (MP >= 7) {
+            const bool k = d.k();
+            poids = riche && (k || mises.CowboyBluffe);
+        }
+        dm.mode = poids ? ModeGarde::Poids : ModeGarde::Proba;
+        return dm;
+    }
+
+    const bool g = d.g();
+    if (C != 1) return dm;
+
+    bool poids = false;
+    if (ApresJoueur) {
+        const int seuil = g ? 3 : 4;  // a big pair stops chasing weight sooner
+        if (N < seuil) poids = d.k() && riche;
+    } else {
+        poids = d.k() && riche && (!g || !mises.CowboyBluffe);
+    }
+    dm.mode = poids ? ModeGarde::Poids : ModeGarde::Proba;
+    return dm;
+}
+
+Phrase PhraseGarde(int K) {
+    if (K == 5) return TextesJeu::JeGardeTout;
+    if (K == 4) return TextesJeu::JeVeux1Carte;
+    const std::string n = std::to_string(5 - K);
+    return {TextesJeu::JeVeuxDebut.anglais + n + TextesJeu::JeVeuxFin.anglais,
+            TextesJeu::JeVeuxDebut.francais + n + TextesJeu::JeVeuxFin.francais};
+}
+
+TirageDecide ChoixTirageCowboy(Etat& etat, const Argent& argent, bool ApresJoueur) {
+    Evaluation& ev = etat.eval;
+    Mises& mises = etat.mises;
+    ChoixCartesCowboy(ev, etat.donne.Paquet, etat.donne.CartesCowboy, etat.reglages.Skill, false);
+    const MotifGarde gardeProba = ev.GardeProba;
+    const MotifGarde gardePoids = ev.GardePoids;
+
+    const Decideur d = DecideurDe(etat, argent);
+    DecisionMode dm =
+        DecideModeTirage(ev.CategorieMain, ev.MeilleurPoids, ApresJoueur, etat.donne.NbCartesChangees, d, mises);
+
+    bool resteServi = false;
+    if (mises.CowboyParole) {
+        dm.bluff = false;
+        mises.CowboyBluffe = false;
+    }
+    if (mises.JoueurParole) dm.mode = ModeGarde::Proba;
+    if (dm.bluff) {
+        mises.CowboyBluffe = true;
+        if (d.k()) resteServi = true;
+    }
+    // Drawing first, a bluffer that was one card from a hand draws for it.
+    if (!ApresJoueur && dm.bluff && (gardePoids.size() == 4 || gardeProba.size() == 4)) resteServi = false;
+    if (argent.cowboy <= 20 || argent.player <= 20) mises.CowboyBluffe = false;
+
+    if (resteServi) return {"12345", TextesJeu::JeGardeTout};
+
+    ChoixCartesCowboy(ev, etat.donne.Paquet, etat.donne.CartesCowboy, etat.reglages.Skill, mises.CowboyBluffe);
+    MotifGarde garde = dm.mode == ModeGarde::Poids ? ev.GardePoids : ev.GardeProba;
+    Phrase phrase = PhraseGarde(static_cast<int>(garde.size()));
+    return {std::move(garde), std::move(phrase)};
+}
+
+void TireNouvellesCartes(Donne& donne, const MotifGarde& garde) {
+    int position = 1;
+    for (std::size_t n = garde.size(); n < 5; ++n) {
+        do {
+            donne.Valeur = static_cast<int16_t>(Tirage(13, 1));
+            donne.Couleur = static_cast<int16_t>(Tirage(4, 1));
+        } while (donne.Paquet(donne.Valeur, donne.Couleur) != MarqueCarte::Libre);
+        while (garde.find(static_cast<char>('0' + position)) != MotifGarde::npos) ++position;
+        donne.Paquet(donne.Valeur, donne.Couleur) = MarqueCarte::Cowboy;
+        donne.CartesCowboy[position - 1] = {donne.Valeur, donne.Couleur};
+        ++position;
+    }
+}
