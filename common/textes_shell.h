@@ -1,0 +1,79 @@
+// Texts of the shell: window title, language dialog, menus, intro and about
+// windows, and the targets of the mail and web links, in English and French.
+#pragma once
+
+namespace textes_shell {
+
+struct Bilingue {
+    const char* anglais;
+    const char* francais;
+    const char* Dans(bool francais_) const { return francais_ ? francais : anglais; }
+};
+
+inline constexpr const char* Produit = "Quarvelin";
+inline constexpr const char* Version = "v1.30";
+inline constexpr const char* TitreTable = "Quarvelin v1.30";
+
+// Language dialog: the prompt is shown in both languages at once.
+inline constexpr const char* LangueTitre = "Quarvelin";
+inline constexpr const char* ChoisirAnglais = "Choose your language";
+inline constexpr const char* ChoisirFrancais = "Choisissez votre langue";
+inline constexpr const char* BoutonAnglais = "English";
+inline constexpr const char* BoutonFrancais = "Fran\u00e7ais";
+
+// Menu captions; "&" marks nothing here, the captions are shown as they are.
+namespace menus {
+inline constexpr Bilingue MenuGame{"Game", "Jeu"};
+inline constexpr Bilingue MenuNewGame{"New Game", "Jouer"};
+inline constexpr Bilingue MenuEnter{"Entertainement", "Entrainement"};
+inline constexpr Bilingue MenuTourna{"Tournament", "Tournoi"};
+inline constexpr Bilingue TournEasy{"Easy ($300)", "Facile (300$)"};
+inline constexpr Bilingue TournMed{"Medium ($400)", "Moyen (400$)"};
+inline constexpr Bilingue TournHard{"Hard ($500)", "Difficile (500$)"};
+inline constexpr Bilingue MenuOptions{"Options...", "Options..."};
+inline constexpr Bilingue MenuExit{"Exit", "Quitter"};
+inline constexpr Bilingue MenuAutre{"Help", "Divers"};
+inline constexpr Bilingue MenuHelp{"Contents", "Aide"};
+inline constexpr Bilingue MenuSite{"Site Homepage", "Site Internet"};
+inline constexpr Bilingue MenuContact{"E-Mail us !", "Mailez nous !"};
+inline constexpr Bilingue ForHelp{"For Help", "Pour obtenir de l'aide"};
+inline constexpr Bilingue ForFun{"For Any Comments", "Pour commentaires/suggestions"};
+inline constexpr Bilingue MenuAbout{"About...", "A propos..."};
+}  // namespace menus
+
+// Intro window: four paragraphs, joined by two carriage returns each.
+inline constexpr const char* IntroTitre = "Quarvelin";
+inline constexpr Bilingue IntroParagraphe1{
+    "Will you succeed to defeat the band of cowboys in a minimum of attempts ?",
+    "R\u00e9ussirez-vous \u00e0 battre au poker toute la bande de cowboys en un minimum de coups ?"};
+inline constexpr Bilingue IntroParagraphe2{
+    "Soon on the website, a world classification of best players !",
+    "Bientot sur le site Internet, un classement mondial des meilleurs joueurs !"};
+inline constexpr Bilingue IntroParagraphe3{"Note :", "Petite info :"};
+inline constexpr Bilingue IntroParagraphe4{
+    "Each character has his own tics witch allow you to know (if you can identify them), if "
+    "your opponent has a good hand or not !",
+    "Chaque personnage a ses propres tics qui, si vous arrivez \u00e0 les identifier, vous "
+    "permettront d'avoir une id\u00e9e de la qualit\u00e9 du jeu de votre adversaire !"};
+inline constexpr Bilingue IntroMail{"E-Mail us to give any comments or suggestions !",
+                                    "Mailez-nous pour nous donner votre avis sur ce jeu !"};
+inline constexpr const char* IntroPlay = "O K";
+
+// About window: its caption, and the text its picture carries.
+inline constexpr Bilingue AboutTitre{"About", "A propos..."};
+inline constexpr Bilingue AboutSousTitre{"Five-card draw poker", "Poker \u00e0 cinq cartes"};
+inline constexpr Bilingue AboutLignes{
+    "You against the band of cowboys.\nTraining and tournament, in English and French.",
+    "Vous contre la bande de cowboys.\nEntrainement et tournoi, en anglais et en fran\u00e7ais."};
+inline constexpr Bilingue AboutFermer{"Click to close", "Cliquez pour fermer"};
+
+// Links. The address and the page are the maker's; the subjects are already
+// escaped for a mailto target.
+inline constexpr const char* AdresseContact = "contact@example.com";
+inline constexpr const char* PageWeb = "https://www.example.com/quarvelin/";
+inline constexpr Bilingue SujetCommentaires{"Quarvelin%20:%20Comments%20and%20Suggestions",
+                                            "Quarvelin%20:%20Commentaires%20et%20Suggestions"};
+inline constexpr Bilingue SujetAide{"Quarvelin%20:%20I%20need%20help",
+                                    "Quarvelin%20:%20Besoin%20d'aide%20"};
+
+}  // namespace textes_shell
