@@ -1,0 +1,46 @@
+#pragma once
+// Labels with a transparent background, and the caption-with-shadow pair.
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+
+#include <string>
+
+class Etiquette : public QLabel {
+public:
+    // Verdana 9.75 pt (13 px), bold or not; falls back to DejaVu Sans.
+    Etiquette(QWidget* parent, int left, int top, int width, int height, const QString& caption,
+              QColor couleur, bool gras = true);
+
+    QString Caption() const { return text(); }
+    std::string Texte() const { return text().toStdString(); }
+    void SetCaption(const QString& c) { setText(c); }
+    void SetCaption(const std::string& c) { setText(QString::fromStdString(c)); }
+
+    int Left() const { return x(); }
+    int Top() const { return y(); }
+    void Move(int left, int top) { move(left, top); }
+    bool Visible() const { return !isHidden(); }
+    void SetVisible(bool v) { setVisible(v); }
+    void Refresh() { repaint(); }
+};
+
+// A caption and its shadow: two labels with the same text, the shadow 2 px
+// lower-right and behind. Money readers take label 0.
+class PaireEtiquettes {
+public:
+    PaireEtiquettes() = default;
+    PaireEtiquettes(Etiquette* e0, Etiquette* e1) : e_{e0, e1} {}
+
+    Etiquette& operator[](int i) const;
+    Etiquette& operator()(int i) const { return (*this)[i]; }
+    // Both labels at once.
+    void SetCaption(const QString& c) const;
+    void SetCaption(const std::string& c) const;
+
+private:
+    Etiquette* e_[2] = {nullptr, nullptr};
+};
+
+inline constexpr QColor kJaune{255, 255, 0};

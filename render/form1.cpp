@@ -1,0 +1,202 @@
+#include "render/form1.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+
+#include "assets/magasin.h"
+
+QImage ImageMagasin(const char* nom, int largeur, int hauteur) {
+    const MagasinImages& m = MagasinImages::Instance();
+    const QString n = QString::fromLatin1(nom);
+    if (m.Contient(n)) return m.Image(n);
+    QImage vide(largeur, hauteur, QImage::Format_RGB32);
+    vide.fill(QColor(40, 40, 40));
+    return vide;
+}
+
+namespace {
+
+// A cover with its alpha, rebuilt from the store's picture and mask: colour
+// where the mask is black, transparent where it is white.
+QImage ImageCouverture(const char* nom, int largeur, int hauteur) {
+    const MagasinImages& m = MagasinImages::Instance();
+    const QString n = QString::fromLatin1(nom);
+    QImage alpha(largeur, hauteur, QImage::Format_ARGB32);
+    if (m.Contient(n) && m.Contient(n + QStringLiteral("Mask"))) {
+        const QImage& img = m.Image(n);
+        const QImage& masque = m.Image(n + QStringLiteral("Mask"));
+        for (int y = 0; y < hauteur; ++y) {
+            const QRgb* i = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+            const QRgb* k = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
+            QRgb* a = reinterpret_cast<QRgb*>(alpha.scanLine(y));
+            for (int x = 0; x < largeur; ++x)
+                a[x] = (k[x] & 0xFFFFFF) == 0 ? (i[x] | 0xFF000000u) : 0u;
+        }
+        return alpha;
+    }
+    // Until the store draws it: green dots one pixel in two.
+    for (int y = 0; y < hauteur; ++y) {
+        QRgb* a = reinterpret_cast<QRgb*>(alpha.scanLine(y));
+        for (int x = 0; x < largeur; ++x) a[x] = ((x + y) % 2 == 0) ? qRgb(0, 96, 0) : 0u;
+    }
+    return alpha;
+}
+
+}  // namespace
+
+Form1::Form1() {
+    setWindowTitle(QStringLiteral("Quarvelin"));
+
+    // The visible client area; the design extends to 1016 x 722, so the
+    // stores of the design would lie outside it, unseen.
+    Table = new Picture(nullptr, 0, 0, 670, 510, ImageMagasin("BackGround", 670, 510));
+    Table->setFixedSize(670, 510);
+    setCentralWidget(Table);
+    QWidget* t = Table;
+
+    auto image = [t](int l, int h0, int w, int h, const char* nom, bool visible) {
+        auto* p = new Picture(t, l, h0, w, h, nom ? ImageMagasin(nom, w, h) : QImage());
+        p->setVisible(visible);
+        return p;
+    };
+
+    // Surfaces lying on the table, under everything else.
+    PileBilletsPlayer = image(15, 136, 69, 321, nullptr, false);
+    PileBilletsCowboy = image(108, 50, 81, 281, nullptr, false);
+    FenetrePot = image(183, 312, 268, 69, nullptr, false);
+    FenetreMains = image(264, 168, 129, 81, nullptr, false);
+    FenetreVisage = image(308, 107, 55, 49, nullptr, false);
+
+    Card1 = image(87, 393, 71, 96, nullptr, false);
+    Card2 = image(159, 393, 71, 96, nullptr, false);
+    Card3 = image(231, 393, 71, 96, nullptr, false);
+    Card4 = image(303, 393, 71, 96, nullptr, false);
+    Card5 = image(375, 393, 71, 96, nullptr, false);
+    Cards = {Card1, Card2, Card3, Card4, Card5};
+    CowboyGame = image(-352, 664, 387, 124, "CowboyGame", false);
+
+    // Money panels: the shadow label first, so that it lies behind.
+    auto paire = [](Picture* barre, QRect jaune, QRect noir, const QString& texte) {
+        auto* n = new Etiquette(barre, noir.x(), noir.y(), noir.width(), noir.height(), texte,
+                                Qt::black);
+        auto* j = new Etiquette(barre, jaune.x(), jaune.y(), jaune.width(), jaune.height(),
+                                texte, kJaune);
+        return std::pair{j, n};
+    };
+    PlayerMoneyBar = image(24, 458, 55, 29, "PlayerMoneyBar", false);
+    auto [pm0, pm1] = paire(PlayerMoneyBar, {0, 4, 52, 17}, {5, 6, 46, 17}, "$300");
+    PlayerMoney = PaireEtiquettes(pm0, pm1);
+    CowboyMoneyBar = image(118, 331, 55, 29, "CowboyMoneyBar", false);
+    auto [cm0, cm1] = paire(CowboyMoneyBar, {1, 4, 50, 17}, {3, 6, 50, 17}, "$300");
+    CowboyMoney = PaireEtiquettes(cm0, cm1);
+    PotMoneyBar = image(470, 328, 62, 47, "PotMoneyBar", false);
+    // "Pot" has its indices the other way round: 1 yellow, 0 black.
+    auto [tp1, tp0] = paire(PotMoneyBar, {0, 4, 61, 17}, {2, 6, 61, 17}, "Pot");
+    TextPot = PaireEtiquettes(tp0, tp1);
+    auto [p0, p1] = paire(PotMoneyBar, {0, 20, 60, 17}, {1, 22, 62, 17}, "$10");
+    Pot = PaireEtiquettes(p0, p1);
+
+    // Action buttons, each with its cover laid over the Up picture.
+    auto couverture = [](Picture* bouton, int l, int h0, int w, int h, const char* nom) {
+        auto* c = new Picture(bouton, l, h0, w, h);
+        c->SetPictureAlpha(ImageCouverture(nom, w, h));
+        return c;
+    };
+    auto bouton = [&](Picture*& up, Picture*& down, Picture*& trame, int y, const char* nomUp,
+                      const char* nomDown, const char* nomTrame) {
+        down = image(672, y, 77, 50, nomDown, false);
+        up = image(760, y, 79, 54, nomUp, true);
+        trame = couverture(up, 0, 0, 80, 54, nomTrame);
+    };
+    bouton(BtnDrawUp, BtnDrawDown, TrameDraw, 0, "BtnDrawUp", "BtnDrawDown", "TrameDraw");
+    bouton(BtnCallUp, BtnCallDown, TrameCall, 56, "BtnCallUp", "BtnCallDown", "TrameCall");
+    bouton(BtnFoldUp, BtnFoldDown, TrameFold, 112, "BtnFoldUp", "BtnFoldDown", "TrameFold");
+    bouton(BtnCheckUp, BtnCheckDown, TrameCheck, 168, "BtnCheckUp", "BtnCheckDown",
+           "TrameCheck");
+    bouton(BtnPassUp, BtnPassDown, TramePass, 224, "BtnPassUp", "BtnPassDown", "TramePass");
+    bouton(BtnOKUp, BtnOKDown, TrameOK, 280, "BtnOKUp", "BtnOKDown", "TrameOK");
+
+    BtnBill50Down = image(680, 512, 37, 88, "BtnBill50Down", false);
+    BtnBill20Down = image(720, 512, 30, 88, "BtnBill20Down", false);
+    BtnBill10Down = image(752, 512, 33, 88, "BtnBill10Down", false);
+    BtnBill50Up = image(680, 416, 37, 88, "BtnBill50Up", true);
+    BtnBill20Up = image(720, 416, 30, 88, "BtnBill20Up", true);
+    BtnBill10Up = image(752, 416, 33, 88, "BtnBill10Up", true);
+    BtnBet = image(680, 376, 100, 25, "BtnBet", true);
+    BtnRaise = image(736, 384, 100, 25, "BtnRaise", false);
+    TramePlaque.Pose(0, couverture(BtnBill50Up, 0, -8, 100, 112, "TramePlaque"));
+    TramePlaque.Pose(1, couverture(BtnBill20Up, 0, 0, 100, 112, "TramePlaque"));
+    TramePlaque.Pose(2, couverture(BtnBill10Up, 0, 0, 100, 112, "TramePlaque"));
+    TramePlaque.Pose(6, couverture(BtnBet, 0, 0, 100, 112, "TramePlaque"));
+    TramePlaque.Pose(7, couverture(BtnRaise, 0, 0, 100, 112, "TramePlaque"));
+
+    // Speech bubble.
+    Bobble = image(680, 336, 153, 33, "Bobble", false);
+    Say = new Etiquette(Bobble, 3, 6, 145, 25, QStringLiteral("J'ai perdu la partie !"),
+                        Qt::black, false);
+
+    // Frame of the player's cards, yellow.
+    Line1.Pose(0, new Ligne(t, 120, 528, 120, 576, kJaune));
+    Line1.Pose(1, new Ligne(t, 136, 528, 136, 568, kJaune));
+    Line1.Pose(2, new Ligne(t, 120, 584, 152, 584, kJaune));
+    for (int i = 0; i < 3; ++i) Line1[i].hide();
+
+    // Face timers.
+    TimersVisage = {};
+    for (auto*& m : TimersVisage) m = new Minuterie(this);
+    TimerCligne = TimersVisage[0];
+    TimerDent = TimersVisage[1];
+    TimerYeuxPlisses = TimersVisage[2];
+    TimerYeuxCarte = TimersVisage[3];
+    TimerYeuxAnime = TimersVisage[4];
+    TimerMexCigare = TimersVisage[5];
+    TimerMexDent = TimersVisage[6];
+    TimerMexGoutte = TimersVisage[7];
+    TimerFilleTicBouche = TimersVisage[8];
+    TimerFilleTicYeux = TimersVisage[9];
+
+    // Menus, English design captions.
+    QMenuBar* barre = menuBar();
+    QMenu* jeu = barre->addMenu(QStringLiteral("Game"));
+    MenuGame = jeu->menuAction();
+    QMenu* nouveau = jeu->addMenu(QStringLiteral("New Game"));
+    MenuNewGame = nouveau->menuAction();
+    MenuEnter = nouveau->addAction(QStringLiteral("Entertainement"));
+    MenuEnter->setShortcut(QKeySequence(Qt::Key_F2));
+    QMenu* tournoi = nouveau->addMenu(QStringLiteral("Tournament"));
+    MenuTourna = tournoi->menuAction();
+    TournEasy = tournoi->addAction(QStringLiteral("Easy ($300)"));
+    TournMed = tournoi->addAction(QStringLiteral("Medium ($400)"));
+    TournHard = tournoi->addAction(QStringLiteral("Hard ($500)"));
+    MenuOptions = jeu->addAction(QStringLiteral("Options..."));
+    MenuExit = jeu->addAction(QStringLiteral("Exit"));
+    QMenu* autre = barre->addMenu(QStringLiteral("Help"));
+    MenuAutre = autre->menuAction();
+    MenuHelp = autre->addAction(QStringLiteral("Contents"));
+    MenuHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    Tiret1 = autre->addSeparator();
+    MenuSite = autre->addAction(QStringLiteral("Site Homepage"));
+    QMenu* contact = autre->addMenu(QStringLiteral("E-Mail us !"));
+    MenuContact = contact->menuAction();
+    ForHelp = contact->addAction(QStringLiteral("For Help"));
+    ForFun = contact->addAction(QStringLiteral("For Any Comments"));
+    Tiret2 = autre->addSeparator();
+    MenuAbout = autre->addAction(QStringLiteral("About..."));
+
+    // Fixed size: the table plus the menu bar, whatever the fonts.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::SurClic(QAction* item, std::function<void()> handler, Acces acces) {
+    connect(item, &QAction::triggered, this,
+            [item, handler = std::move(handler), acces] { Execute(item, acces, handler); });
+}
+
+void Form1::closeEvent(QCloseEvent* e) {
+    FenetreTable::closeEvent(e);
+    if (e->isAccepted())
+        for (Minuterie* m : TimersVisage) m->SetEnabled(false);
+}
