@@ -40,6 +40,25 @@ DecisionMode DecideModeTirage(double C, double MP, bool ApresJoueur, int N, cons
     return dm;
 }
 
+bool CorrigeDecision(DecisionMode& dm, bool ApresJoueur, const MotifGarde& gardeProba,
+                     const MotifGarde& gardePoids, const Argent& argent, const Decideur& d, Mises& mises) {
+    bool resteServi = false;
+    if (mises.CowboyParole) {
+        dm.bluff = false;
+        mises.CowboyBluffe = false;
+    }
+    if (mises.JoueurParole) dm.mode = ModeGarde::Proba;
+    if (dm.bluff) {
+        mises.CowboyBluffe = true;
+        if (d.k()) resteServi = true;
+    }
+    // Drawing first, a bluffer one card away from a hand draws for it.
+    if (!ApresJoueur && dm.bluff && (gardePoids.size() == 4 || gardeProba.size() == 4)) resteServi = false;
+    // Too little money on the table to carry a bluff on.
+    if (argent.cowboy <= 20 || argent.player <= 20) mises.CowboyBluffe = false;
+    return resteServi;
+}
+
 Phrase PhraseGarde(int K) {
     if (K == 5) return TextesJeu::JeGardeTout;
     if (K == 4) return TextesJeu::JeVeux1Carte;
@@ -59,19 +78,7 @@ TirageDecide ChoixTirageCowboy(Etat& etat, const Argent& argent, bool ApresJoueu
     DecisionMode dm =
         DecideModeTirage(ev.CategorieMain, ev.MeilleurPoids, ApresJoueur, etat.donne.NbCartesChangees, d, mises);
 
-    bool resteServi = false;
-    if (mises.CowboyParole) {
-        dm.bluff = false;
-        mises.CowboyBluffe = false;
-    }
-    if (mises.JoueurParole) dm.mode = ModeGarde::Proba;
-    if (dm.bluff) {
-        mises.CowboyBluffe = true;
-        if (d.k()) resteServi = true;
-    }
-    // Drawing first, a bluffer that was one card from a hand draws for it.
-    if (!ApresJoueur && dm.bluff && (gardePoids.size() == 4 || gardeProba.size() == 4)) resteServi = false;
-    if (argent.cowboy <= 20 || argent.player <= 20) mises.CowboyBluffe = false;
+    const bool resteServi = CorrigeDecision(dm, ApresJoueur, gardeProba, gardePoids, argent, d, mises);
 
     if (resteServi) return {"12345", TextesJeu::JeGardeTout};
 

@@ -24,6 +24,12 @@ struct DecisionMode {
 DecisionMode DecideModeTirage(double C, double MP, bool ApresJoueur, int N, const Decideur& d,
                               const Mises& mises);
 
+// The corrections to the decision, with the patterns of the first keep
+// choice and the money on the table. Applies them to `dm` and CowboyBluffe
+// and returns whether the opponent stands pat.
+bool CorrigeDecision(DecisionMode& dm, bool ApresJoueur, const MotifGarde& gardeProba,
+                     const MotifGarde& gardePoids, const Argent& argent, const Decideur& d, Mises& mises);
+
 // What the opponent does at its draw.
 struct TirageDecide {
     MotifGarde garde;  // the cards it keeps
