@@ -1,0 +1,61 @@
+#pragma once
+// Shared pieces of the card pictures: cell geometry, suit shapes, card body,
+// corner indices. Internal to assets/cartes.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <span>
+
+namespace cartes {
+
+inline constexpr int kLargeur = 71;
+inline constexpr int kHauteur = 96;
+inline constexpr int kColonnes = 13;  // Ace..King
+inline constexpr int kLignes = 4;     // hearts, clubs, diamonds, spades
+inline constexpr int kPasDos = kLargeur + 1;
+inline constexpr int kNbDos = 11;
+
+// Outside the rounded corners: a dark green close to the table felt, so a
+// card laid on the table shows no light specks at its corners.
+inline const QColor kFeutre{0x1d, 0x5b, 0x35};
+
+inline bool EstRouge(int couleur) { return couleur == 1 || couleur == 3; }
+
+// Suit shape in a unit box centred on the origin (y downwards); suits 1..4.
+const QPainterPath& FormeCouleur(int couleur);
+
+// Draws a suit shape of the given height centred on c, turned upside down
+// when renverse (pips of a card's lower half face the other player).
+void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse = false);
+
+// Text outline fitted to a box: its cap height becomes the box height, and
+// it is squeezed sideways only when it would be wider than the box. The
+// result is centred horizontally in the box, standing on its bottom.
+QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite);
+
+// A blank card: kFeutre corners, rounded body filled by `fond`, 1-px border.
+QImage CorpsCarte(const std::function<void(QPainter&, const QRectF&)>& fond, QColor bord);
+
+// Point-reflects the top half of a cell onto its bottom half (two-headed
+// court figures and the lower corner index come out of one drawing).
+void RefleteHautEnBas(QImage& cellule);
+
+// Ranks as printed in the corners, value 1..13.
+QString TexteRang(int valeur);
+
+// Pip centres of the value cards 2..10 on a 71 x 96 card.
+struct Pip { qreal x; qreal y; };
+std::span<const Pip> DispositionPips(int valeur);
+
+// A sheet 923 x 384 assembled from one drawing per cell.
+QImage AssembleFeuille(const std::function<QImage(int valeur, int couleur)>& dessineCellule);
+
+}  // namespace cartes
