@@ -23,6 +23,13 @@ void BoiteImage::Copie(int x, int y, const QImage& source, const QRect& partie) 
     update();
 }
 
+void BoiteImage::Etire(const QRect& cible, const QImage& source, const QRect& partie) {
+    QPainter p(&surface_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(cible, source, partie);
+    update();
+}
+
 void BoiteImage::CopieSprite(int x, int y, const QImage& image, const QImage& masque) {
     QPainter p(&surface_);
     p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -44,17 +51,6 @@ void BoiteImage::paintEvent(QPaintEvent*) {
         p.setPen(palette().color(QPalette::WindowText));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-}
-
-void CentreSurTable(QWidget* fenetre, const QWidget* table) {
-    if (table == nullptr) return;
-    const QRect cadre = table->frameGeometry();
-    // The new window is not shown yet, so its frame is taken as thick as the
-    // table's.
-    const QSize marges = cadre.size() - table->size();
-    const QSize taille = fenetre->size() + marges;
-    fenetre->move(cadre.left() + (cadre.width() - taille.width()) / 2,
-                  cadre.top() + (cadre.height() - taille.height()) / 2);
 }
 
 QString TexteAffiche(const char* texte) {

@@ -19,6 +19,8 @@ public:
     void Efface();
     // Plain copy of a part of `source` into the surface at (x, y).
     void Copie(int x, int y, const QImage& source, const QRect& partie);
+    // A stretched copy of a part of `source` into `cible`.
+    void Etire(const QRect& cible, const QImage& source, const QRect& partie);
     // A sprite: the mask ANDed, then the picture ORed, at (x, y).
     void CopieSprite(int x, int y, const QImage& image, const QImage& masque);
     void Bordure(bool avec);
@@ -31,10 +33,6 @@ private:
     QImage surface_;
     bool bordure_ = false;
 };
-
-// Places a window so that it is centred over the table window, outer frame
-// over outer frame; without a table window it is left where it is.
-void CentreSurTable(QWidget* fenetre, const QWidget* table);
 
 // A caption as the windows show it: carriage returns become line breaks.
 QString TexteAffiche(const char* texte);

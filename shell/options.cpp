@@ -1,0 +1,234 @@
+#include "shell/options.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+#include "assets/magasin.h"
+#include "common/etat.h"
+#include "common/textes_dialogues.h"
+#include "shell/centrage.h"
+#include "shell/dialogues_commun.h"
+#include "shell/fichier_ini.h"
+
+namespace td = textes_dialogues;
+
+namespace {
+
+constexpr int LargeurCarte = 71;
+constexpr int HauteurCarte = 96;
+
+QString Texte(const char* s) { return QString::fromUtf8(s); }
+
+QLabel* EtiquetteOptions(QWidget* parent, const char* texte, int x, int y, int l, int h) {
+    auto* e = new QLabel(Texte(texte), parent);
+    e->setGeometry(x, y, l, h);
+    return e;
+}
+
+}  // namespace
+
+std::optional<int16_t> LitAttente(const QString& texte) {
+    bool ok = false;
+    const double v = texte.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    const double arrondi = std::nearbyint(v);
+    if (arrondi < -32768.0 || arrondi > 32767.0) return std::nullopt;
+    return static_cast<int16_t>(arrondi);
+}
+
+OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(table) {
+    setWindowTitle(Texte(td::OptionsTitre));
+    setFixedSize(460, 452);
+
+    // Game: card back, card set, first player.
+    Frame1[1] = new QGroupBox(Texte(td::CadreJeu.anglais), this);
+    Frame1[1]->setGeometry(8, 6, 444, 206);
+    Label1[1] = EtiquetteOptions(Frame1[1], td::DosDesCartes.anglais, 12, 22, 124, 18);
+    ScrollBack = new QScrollBar(Qt::Horizontal, Frame1[1]);
+    ScrollBack->setGeometry(12, 42, 124, 17);
+    ScrollBack->setRange(1, 11);
+    BackName = EtiquetteOptions(Frame1[1], "", 12, 62, 124, 36);
+    BackName->setWordWrap(true);
+    BackChoose = new BoiteImage(Frame1[1], LargeurCarte, HauteurCarte);
+    BackChoose->move(142, 20);
+    Label1[2] = EtiquetteOptions(Frame1[1], td::TypeDeCartes.anglais, 226, 22, 124, 18);
+    ScrollGame = new QScrollBar(Qt::Horizontal, Frame1[1]);
+    ScrollGame->setGeometry(226, 42, 124, 17);
+    ScrollGame->setRange(1, 2);
+    GameName = EtiquetteOptions(Frame1[1], "", 226, 62, 124, 36);
+    GameName->setWordWrap(true);
+    GameChoose = new BoiteImage(Frame1[1], LargeurCarte, HauteurCarte);
+    GameChoose->move(356, 20);
+    Label1[0] = EtiquetteOptions(Frame1[1], td::PremierJoueur.anglais, 12, 126, 140, 18);
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(Texte(td::ChoixPremier[i].anglais), Frame1[1]);
+        Option1[i]->setGeometry(160, 124 + i * 24, 270, 22);
+    }
+
+    // Time: the three delays.
+    Frame1[0] = new QGroupBox(Texte(td::CadreTemps.anglais), this);
+    Frame1[0]->setGeometry(8, 218, 444, 104);
+    std::array<QLineEdit**, 3> boites{&DelayCard, &DelayTurn, &DelayBill};
+    const std::array<const char*, 3> textesDesign{"230", "1500", "5"};
+    for (int i = 0; i < 3; ++i) {
+        const int y = 24 + i * 26;
+        Label3[i] = EtiquetteOptions(Frame1[0], td::Attentes[i].anglais, 12, y, 196, 20);
+        *boites[i] = new QLineEdit(Texte(textesDesign[i]), Frame1[0]);
+        (*boites[i])->setGeometry(210, y - 1, 64, 22);
+        Label4[i] = EtiquetteOptions(Frame1[0], td::UniteAttente, 282, y, 150, 20);
+    }
+
+    // Language stored for the next start.
+    Frame1[2] = new QGroupBox(Texte(td::CadreLangage.anglais), this);
+    Frame1[2]->setGeometry(8, 328, 444, 82);
+    Lang[1] = new QRadioButton(Texte(td::Langues[1].anglais), Frame1[2]);
+    Lang[1]->setGeometry(12, 20, 130, 22);
+    Lang[0] = new QRadioButton(Texte(td::Langues[0].anglais), Frame1[2]);
+    Lang[0]->setGeometry(160, 20, 130, 22);
+    LangueInfo = EtiquetteOptions(Frame1[2], td::LangueInfo.anglais, 12, 42, 420, 36);
+    LangueInfo->setWordWrap(true);
+
+    OptSave = new QPushButton(Texte(td::OptSave.anglais), this);
+    OptDef = new QPushButton(Texte(td::OptDef.anglais), this);
+    OptCan = new QPushButton(Texte(td::OptCan.anglais), this);
+    OK = new QPushButton(Texte(td::OptionsOK), this);
+    const std::array<QPushButton*, 4> boutons{OptSave, OptDef, OptCan, OK};
+    for (int i = 0; i < 4; ++i) {
+        boutons[i]->setGeometry(8 + i * 112, 418, 108, 28);
+        boutons[i]->setAutoDefault(false);
+    }
+
+    // Every change enables Cancel again, which only Save disables.
+    auto activeAnnuler = [this] { OptCan->setEnabled(true); };
+    const std::array<const char*, 3> defauts{"230", "1500", "5"};
+    for (int i = 0; i < 3; ++i) {
+        QLineEdit* boite = *boites[i];
+        const char* defaut = defauts[i];
+        // DelayCard_Change, DelayTurn_Change, DelayBill_Change
+        connect(boite, &QLineEdit::textChanged, this, [boite, defaut, activeAnnuler](const QString& t) {
+            if (!LitAttente(t)) boite->setText(Texte(defaut));
+            activeAnnuler();
+        });
+    }
+    for (QRadioButton* b : Option1)
+        connect(b, &QRadioButton::toggled, this, [activeAnnuler](bool on) { if (on) activeAnnuler(); });
+    for (QRadioButton* b : Lang)
+        connect(b, &QRadioButton::toggled, this, [activeAnnuler](bool on) { if (on) activeAnnuler(); });
+    connect(ScrollBack, &QScrollBar::valueChanged, this, [this] { ScrollBack_Change(); });
+    connect(ScrollGame, &QScrollBar::valueChanged, this, [this] { ScrollGame_Change(); });
+    connect(OK, &QPushButton::clicked, this, [this] { OK_Click(); });
+    connect(OptSave, &QPushButton::clicked, this, [this] { OptSave_Click(); });
+    connect(OptDef, &QPushButton::clicked, this, [this] { OptDef_Click(); });
+    connect(OptCan, &QPushButton::clicked, this, [this] { reject(); });
+
+    Form_Load(table);
+}
+
+void OptionsDorvane::Form_Load(QWidget* table) {
+    const Reglages& r = EtatDuJeu().reglages;
+    const bool fr = r.Francais();
+    if (fr) {
+        OptSave->setText(Texte(td::OptSave.francais));
+        OptDef->setText(Texte(td::OptDef.francais));
+        OptCan->setText(Texte(td::OptCan.francais));
+        Label1[1]->setText(Texte(td::DosDesCartes.francais));
+        Label1[2]->setText(Texte(td::TypeDeCartes.francais));
+        Label1[0]->setText(Texte(td::PremierJoueur.francais));
+        for (int i = 0; i < 3; ++i) Label3[i]->setText(Texte(td::Attentes[i].francais));
+        Frame1[1]->setTitle(Texte(td::CadreJeu.francais));
+        Frame1[0]->setTitle(Texte(td::CadreTemps.francais));
+        Frame1[2]->setTitle(Texte(td::CadreLangage.francais));
+        for (int i = 0; i < 3; ++i) Option1[i]->setText(Texte(td::ChoixPremier[i].francais));
+        for (int i = 0; i < 2; ++i) Lang[i]->setText(Texte(td::Langues[i].francais));
+        LangueInfo->setText(Texte(td::LangueInfo.francais));
+    }
+    CentreSurTable(this, table);
+
+    // An out-of-range first player selects nothing; OK then reads "at random".
+    if (r.PremierJoueur >= 0 && r.PremierJoueur <= 2) Option1[r.PremierJoueur]->setChecked(true);
+    DelayCard->setText(QString::number(r.DelayCard));
+    DelayTurn->setText(QString::number(r.DelayTurn));
+    DelayBill->setText(QString::number(r.DelayBill));
+    // The scroll bars keep an out-of-range value inside their range.
+    ScrollBack->setValue(r.DosCarte);
+    ScrollGame->setValue(r.TypeCartes);
+    (fr ? Lang[0] : Lang[1])->setChecked(true);
+    ScrollGame_Change();
+    ScrollBack_Change();
+}
+
+void OptionsDorvane::ScrollBack_Change() {
+    OptCan->setEnabled(true);
+    const int v = ScrollBack->value();
+    BackName->setText(Texte(td::NomDos[v]));
+    BackChoose->Efface();
+    BackChoose->Copie(0, 0, MagasinImages::Instance().Image(u"DosCartes"),
+                      QRect((v - 1) * (LargeurCarte + 1), 0, LargeurCarte, HauteurCarte));
+}
+
+void OptionsDorvane::ScrollGame_Change() {
+    OptCan->setEnabled(true);
+    const int v = ScrollGame->value();
+    GameName->setText(Texte(td::NomJeu[v]));
+    // The face set changes at once for the whole run, even if the dialog is
+    // then cancelled.
+    ChoisitCartes(v);
+    GameChoose->Efface();
+    GameChoose->Copie(0, 0, Cartes(), QRect(11 * LargeurCarte, 0, LargeurCarte, HauteurCarte));
+}
+
+void OptionsDorvane::Applique() {
+    Reglages& r = EtatDuJeu().reglages;
+    // The change handlers keep every box a valid number.
+    r.DelayCard = LitAttente(DelayCard->text()).value_or(230);
+    r.DelayTurn = LitAttente(DelayTurn->text()).value_or(1500);
+    r.DelayBill = LitAttente(DelayBill->text()).value_or(5);
+    r.DosCarte = static_cast<int16_t>(ScrollBack->value());
+    r.TypeCartes = static_cast<int16_t>(ScrollGame->value());
+    r.PremierJoueur = Option1[0]->isChecked() ? 0 : Option1[1]->isChecked() ? 1 : 2;
+}
+
+void OptionsDorvane::OK_Click() {
+    Applique();
+    accept();
+}
+
+void OptionsDorvane::OptSave_Click() {
+    const bool fr = EtatDuJeu().reglages.Francais();
+    QMessageBox question(QMessageBox::NoIcon, Texte(td::SauverTitre.Choisi(fr)),
+                         Texte(td::SauverQuestion.Choisi(fr)), QMessageBox::Yes | QMessageBox::No,
+                         this);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes) return;
+    Applique();
+    Etat& etat = EtatDuJeu();
+    // The chosen language goes to the file only; the running one stays.
+    const std::string enCours = etat.reglages.LangueChoisie;
+    etat.reglages.LangueChoisie = Lang[0]->isChecked() ? "FR" : "UK";
+    OptCan->setEnabled(false);
+    SaveFichierINI(etat.reglages, etat.partie);
+    etat.reglages.LangueChoisie = enCours;
+}
+
+void OptionsDorvane::OptDef_Click() {
+    Option1[2]->setChecked(true);
+    DelayCard->setText("230");
+    DelayTurn->setText("1500");
+    DelayBill->setText("5");
+    ScrollBack->setValue(10);
+    ScrollGame->setValue(1);
+    ScrollGame_Change();
+    ScrollBack_Change();
+}
+
+void MenuOptions_Click(QWidget* table) {
+    OptionsDorvane dialogue(table);
+    dialogue.exec();
+}

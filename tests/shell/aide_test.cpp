@@ -1,0 +1,156 @@
+#include "shell/aide.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <memory>
+
+#include "assets/magasin.h"
+#include "dialogues_test_outils.h"
+
+namespace {
+
+const QImage& Magasin(const char* nom) { return MagasinImages::Instance().Image(QString::fromUtf8(nom)); }
+
+// The top third of a card of the "Typical" sheet.
+QImage HautDeCarte(int valeur, int couleur, int largeur = 71) {
+    return Magasin("TabCartes").copy((valeur - 1) * 71, (couleur - 1) * 96, largeur, 32);
+}
+
+class Aide : public EtatPreserve {
+protected:
+    void TearDown() override {
+        if (MonHelp* a = AideOuverte()) delete a;
+        EtatPreserve::TearDown();
+    }
+};
+
+TEST_F(Aide, EnglishTexts) {
+    EtatDuJeu().reglages.LangueChoisie = "UK";
+    MonHelp aide(nullptr);
+    EXPECT_EQ(aide.windowTitle(), "Help");
+    EXPECT_EQ(aide.TabStrip1->tabText(0), "Buttons Mean");
+    EXPECT_EQ(aide.TabStrip1->tabText(1), "Hands Rank");
+    EXPECT_EQ(aide.OK->text(), "OK");
+    EXPECT_EQ(aide.HelpText[0]->text(), "To go on the game.");
+    EXPECT_EQ(aide.HelpText[2]->text(),
+              "To match the previous bet and :\n"
+              "                - 1st turn : To change cards.\n"
+              "                - 2nd turn : To compare hands.");
+    EXPECT_EQ(aide.HelpText[5]->text(),
+              "If no bet have been made :\n"
+              "             To pass the decision to bet to the other player.\n"
+              "If the previous player passed : \n"
+              "             To redeal the cards (players must ante up again).");
+    EXPECT_EQ(aide.HelpText[7]->text(), "To increase the previous bet.");
+    EXPECT_EQ(aide.NameHand[0]->text(), "1) STRAIGHT FLUSH");
+    EXPECT_EQ(aide.NameHand[8]->text(), "9) HIGH CARDS");
+    EXPECT_EQ(aide.HandText[8]->text(),
+              "Any hand that does not qualify as one of the better hands above.\n"
+              "Ranked by the top card, then the second card and so on.\n"
+              "In case of tie, the best suits are in order : spike, heart, square, clover.");
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(aide.HelpText2[k]->text(), aide.HelpText[k]->text());
+}
+
+TEST_F(Aide, EmptyLanguageIsEnglish) {
+    MonHelp aide(nullptr);
+    EXPECT_EQ(aide.windowTitle(), "Help");
+    EXPECT_EQ(aide.NameHand[6]->text(), "7) TWO PAIR");
+}
+
+TEST_F(Aide, FrenchTexts) {
+    EtatDuJeu().reglages.LangueChoisie = "FR";
+    MonHelp aide(nullptr);
+    EXPECT_EQ(aide.windowTitle(), "Aide");
+    EXPECT_EQ(aide.TabStrip1->tabText(0), "Boutons de jeu");
+    EXPECT_EQ(aide.TabStrip1->tabText(1), "Combinaisons de cartes (du + fort au - fort)");
+    EXPECT_EQ(aide.OK->text(), "OK");
+    EXPECT_EQ(aide.HelpText[1]->text(), "Changer les cartes s\u00e9lectionn\u00e9es.");
+    EXPECT_EQ(aide.HelpText[5]->text(),
+              "Si aucun pari n'a \u00e9t\u00e9 fait (outre la mise au pot initiale) :\n"
+              "             Laisser la d\u00e9cision de miser \u00e0 l'adversaire.\n"
+              "Si l'adversaire vient de vous laisser la parole : \n"
+              "             Redistribuer les cartes (le pot reste).");
+    EXPECT_EQ(aide.NameHand[1]->text(), "2) CARRE");
+    EXPECT_EQ(aide.NameHand[5]->text(), "6) BRELAN");
+    EXPECT_EQ(aide.HandText[4]->text(),
+              "5 cartes qui se suivent.\n"
+              "L'as peut  jouer la plus faible ou la plus forte carte.\n"
+              "Les suites 'tournantes' comme 32AKQ ne sont pas autoris\u00e9es.");
+    EXPECT_EQ(aide.HandText[8]->text(),
+              "Toute autre combinaison de cartes...\n"
+              "Le classement se fait par la carte la plus forte, puis la seconde, ...\n"
+              "Si besoin on d\u00e9partage par la + forte carte: pique,coeur,carreau,tr\u00e8fle.");
+}
+
+TEST_F(Aide, LayoutOfTheWindowAndTheExplanations) {
+    MonHelp aide(nullptr);
+    EXPECT_EQ(aide.width(), 518);
+    EXPECT_EQ(aide.HelpButtons->pos(), QPoint(12, 40));
+    EXPECT_EQ(aide.HelpHands->pos(), QPoint(12, 40));
+    // 18.6, 80.6, 132.6, 204.6, 266.6, 318.6, 387 and 420, to the nearest pixel.
+    const int tops[] = {19, 81, 133, 205, 267, 319, 387, 420};
+    for (int k = 0; k < 8; ++k) {
+        EXPECT_EQ(aide.HelpText[k]->pos(), QPoint(132, tops[k])) << k;
+        EXPECT_EQ(aide.HelpText2[k]->pos(), QPoint(134, tops[k] + 2)) << k;
+    }
+    EXPECT_EQ(aide.HelpText[5]->size(), QSize(473, 57));
+    EXPECT_EQ(aide.HandText[3]->geometry(), QRect(134, 163, 351, 100));
+    EXPECT_EQ(aide.NameHand[3]->pos(), QPoint(2, 150));
+}
+
+TEST_F(Aide, TabsSwitchPages) {
+    MonHelp aide(nullptr);
+    aide.show();
+    EXPECT_TRUE(aide.HelpButtons->isVisible());
+    EXPECT_FALSE(aide.HelpHands->isVisible());
+    aide.TabStrip1->setCurrentIndex(1);
+    EXPECT_FALSE(aide.HelpButtons->isVisible());
+    EXPECT_TRUE(aide.HelpHands->isVisible());
+    aide.TabStrip1->setCurrentIndex(0);
+    EXPECT_TRUE(aide.HelpButtons->isVisible());
+}
+
+TEST_F(Aide, ExampleCardsComeFromTheTypicalSheetWhateverSetIsInUse) {
+    ChoisitCartes(2);
+    MonHelp aide(nullptr);
+    const QImage& page = aide.HelpHands->Surface();
+    // Straight flush: 15-pixel strips of the 9, 10, Jack and Queen of
+    // spades, then the whole King.
+    EXPECT_TRUE(MemesPixels(page.copy(0, 17, 15, 32), HautDeCarte(9, 4, 15)));
+    EXPECT_TRUE(MemesPixels(page.copy(15, 17, 15, 32), HautDeCarte(10, 4, 15)));
+    EXPECT_TRUE(MemesPixels(page.copy(45, 17, 15, 32), HautDeCarte(12, 4, 15)));
+    EXPECT_TRUE(MemesPixels(page.copy(60, 17, 71, 32), HautDeCarte(13, 4)));
+    // Two pair, row 6: Ace of diamonds first, 4 of hearts last.
+    EXPECT_TRUE(MemesPixels(page.copy(0, 311, 15, 32), HautDeCarte(1, 3, 15)));
+    EXPECT_TRUE(MemesPixels(page.copy(60, 311, 71, 32), HautDeCarte(4, 1)));
+    // High cards, row 8: Ace of clubs, ..., 3 of diamonds.
+    EXPECT_TRUE(MemesPixels(page.copy(0, 409, 15, 32), HautDeCarte(1, 2, 15)));
+    EXPECT_TRUE(MemesPixels(page.copy(60, 409, 71, 32), HautDeCarte(3, 3)));
+    // Between two rows the cloth shows.
+    const QImage& tapis = Magasin("VertTable");
+    EXPECT_EQ(page.pixel(10, 10), tapis.pixel(10, 10));
+}
+
+TEST_F(Aide, OpeningItTwiceOnlyBringsItForward) {
+    MenuHelp_Click(nullptr);
+    MonHelp* premiere = AideOuverte();
+    ASSERT_NE(premiere, nullptr);
+    EXPECT_TRUE(premiere->isVisible());
+    premiere->TabStrip1->setCurrentIndex(1);
+    MenuHelp_Click(nullptr);
+    EXPECT_EQ(AideOuverte(), premiere);
+    EXPECT_EQ(premiere->TabStrip1->currentIndex(), 1);  // not rebuilt
+
+    premiere->OK->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(AideOuverte(), nullptr);
+    MenuHelp_Click(nullptr);
+    ASSERT_NE(AideOuverte(), nullptr);
+    EXPECT_EQ(AideOuverte()->TabStrip1->currentIndex(), 0);
+}
+
+}  // namespace

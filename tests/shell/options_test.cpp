@@ -1,0 +1,208 @@
+#include "shell/options.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "assets/magasin.h"
+#include "dialogues_test_outils.h"
+
+namespace {
+
+class Options : public EtatPreserve {};
+
+const QImage& Magasin(const char* nom) { return MagasinImages::Instance().Image(QString::fromUtf8(nom)); }
+
+TEST_F(Options, OpensOnTheRunningSettingsInEnglish) {
+    Reglages& r = EtatDuJeu().reglages;
+    r.LangueChoisie = "UK";
+    r.DosCarte = 3;
+    r.TypeCartes = 2;
+    r.PremierJoueur = 1;
+    r.DelayCard = 100;
+    r.DelayTurn = 2000;
+    r.DelayBill = 0;
+    OptionsDorvane d;
+    EXPECT_EQ(d.windowTitle(), "Options");
+    EXPECT_EQ(d.OptSave->text(), "Save");
+    EXPECT_EQ(d.Frame1[2]->title(), "Language");
+    EXPECT_EQ(d.Label3[1]->text(), "Delay between 2 turns :");
+    EXPECT_TRUE(d.Lang[1]->isChecked());
+    EXPECT_EQ(d.Lang[1]->text(), "English");
+    EXPECT_TRUE(d.Option1[1]->isChecked());
+    EXPECT_EQ(d.DelayCard->text(), "100");
+    EXPECT_EQ(d.DelayTurn->text(), "2000");
+    EXPECT_EQ(d.DelayBill->text(), "0");
+    EXPECT_EQ(d.BackName->text(), "Solo");
+    EXPECT_EQ(d.GameName->text(), "Western");
+    EXPECT_TRUE(d.OptCan->isEnabled());
+    // The third back starts at x 144 of the strip; the sample card is the
+    // queen of hearts, column 12 of the sheet.
+    EXPECT_TRUE(MemesPixels(d.BackChoose->Surface(), Magasin("DosCartes").copy(144, 0, 71, 96)));
+    EXPECT_TRUE(MemesPixels(d.GameChoose->Surface(), Magasin("TabCartes2").copy(781, 0, 71, 96)));
+}
+
+TEST_F(Options, OpensInFrenchWithFrenchSelected) {
+    EtatDuJeu().reglages.LangueChoisie = "FR";
+    OptionsDorvane d;
+    EXPECT_EQ(d.OptSave->text(), "Sauver");
+    EXPECT_EQ(d.OptDef->text(), "D\u00e9faut");
+    EXPECT_EQ(d.OptCan->text(), "Annuler");
+    EXPECT_EQ(d.OK->text(), "OK");
+    EXPECT_EQ(d.Label1[0]->text(), "Premier joueur :");
+    EXPECT_EQ(d.Frame1[2]->title(), "Langage");
+    EXPECT_EQ(d.Option1[1]->text(), "Votre adversaire");
+    EXPECT_EQ(d.Label4[0]->text(), "ms  (1s = 1000ms)");
+    EXPECT_EQ(d.Lang[0]->text(), "Fran\u00e7ais");
+    EXPECT_EQ(d.LangueInfo->text(),
+              "Note: cliquez sur Sauver pour prendre en compte la modification de la langue lors "
+              "du prochain lancement.");
+    EXPECT_TRUE(d.Lang[0]->isChecked());
+    EXPECT_FALSE(d.Lang[1]->isChecked());
+    // Default back and set: "Real Western", "Typical".
+    EXPECT_EQ(d.BackName->text(), "Real Western");
+    EXPECT_EQ(d.GameName->text(), "Typical");
+}
+
+TEST_F(Options, DelayBoxesReplaceWhatIsNotANumberByTheirDefault) {
+    OptionsDorvane d;
+    d.DelayCard->setText("12");
+    d.DelayCard->end(false);
+    d.DelayCard->insert("a");  // as a typed letter
+    EXPECT_EQ(d.DelayCard->text(), "230");
+    d.DelayTurn->setText("");
+    EXPECT_EQ(d.DelayTurn->text(), "1500");
+    // Out of the 16-bit range: refused like a letter.
+    d.DelayBill->setText("40000");
+    EXPECT_EQ(d.DelayBill->text(), "5");
+    d.DelayBill->setText("-32769");
+    EXPECT_EQ(d.DelayBill->text(), "5");
+    // Negative and fractional numbers are numbers.
+    d.DelayCard->setText(" -7 ");
+    EXPECT_EQ(d.DelayCard->text(), " -7 ");
+    d.DelayTurn->setText("32767");
+    d.DelayBill->setText("12.6");
+    d.OK->click();
+    const Reglages& r = EtatDuJeu().reglages;
+    EXPECT_EQ(r.DelayCard, -7);
+    EXPECT_EQ(r.DelayTurn, 32767);
+    EXPECT_EQ(r.DelayBill, 13);
+}
+
+TEST_F(Options, OkAtRandomAppliesWithoutWriting) {
+    Reglages& r = EtatDuJeu().reglages;
+    r.PremierJoueur = 0;
+    OptionsDorvane d;
+    d.show();
+    d.Option1[2]->click();
+    d.ScrollBack->setValue(11);
+    d.Lang[0]->click();
+    d.OK->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(r.PremierJoueur, 2);
+    EXPECT_EQ(r.DosCarte, 11);
+    EXPECT_EQ(r.LangueChoisie, "");  // the language option is for Save only
+    EXPECT_FALSE(FichierEcrit());
+}
+
+TEST_F(Options, DefaultThenCancelChangesNothingButTheFaceSheet) {
+    Reglages& r = EtatDuJeu().reglages;
+    r.DosCarte = 2;
+    r.TypeCartes = 2;
+    r.PremierJoueur = 1;
+    r.DelayCard = 50;
+    const Reglages avant = r;
+    OptionsDorvane d;
+    d.show();
+    EXPECT_EQ(&Cartes(), &Magasin("TabCartes2"));
+    d.OptDef->click();
+    EXPECT_TRUE(d.Option1[2]->isChecked());
+    EXPECT_EQ(d.DelayCard->text(), "230");
+    EXPECT_EQ(d.DelayTurn->text(), "1500");
+    EXPECT_EQ(d.DelayBill->text(), "5");
+    EXPECT_EQ(d.ScrollBack->value(), 10);
+    EXPECT_EQ(d.BackName->text(), "Real Western");
+    EXPECT_EQ(d.GameName->text(), "Typical");
+    d.OptCan->click();
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(r.DosCarte, avant.DosCarte);
+    EXPECT_EQ(r.TypeCartes, 2);
+    EXPECT_EQ(r.PremierJoueur, 1);
+    EXPECT_EQ(r.DelayCard, 50);
+    // The face sheet switched at once and stays.
+    EXPECT_EQ(&Cartes(), &Magasin("TabCartes"));
+    EXPECT_FALSE(FichierEcrit());
+}
+
+TEST_F(Options, WesternChosenThenCancelledStaysInUse) {
+    OptionsDorvane d;
+    d.ScrollGame->setValue(2);
+    d.OptCan->click();
+    EXPECT_EQ(&Cartes(), &Magasin("TabCartes2"));
+    EXPECT_EQ(EtatDuJeu().reglages.TypeCartes, 1);
+}
+
+TEST_F(Options, SaveWithTheOtherLanguageWritesItAndKeepsTheRunningOne) {
+    Reglages& r = EtatDuJeu().reglages;
+    r.LangueChoisie = "UK";
+    OptionsDorvane d;
+    d.show();
+    d.Lang[0]->click();
+    d.DelayTurn->setText("900");
+    {
+        RepondeurMessages oui(QMessageBox::Yes, [](QMessageBox& m) {
+            EXPECT_EQ(m.windowTitle(), "Save options");
+            EXPECT_EQ(m.text(), "Are you sure ?");
+            EXPECT_EQ(m.defaultButton(), m.button(QMessageBox::No));
+            EXPECT_EQ(m.buttons().size(), 2);
+        });
+        d.OptSave->click();
+        EXPECT_EQ(oui.Vues(), 1);
+    }
+    const auto lignes = LignesINI();
+    ASSERT_EQ(lignes.size(), 34u);
+    EXPECT_EQ(lignes[7], "900");
+    EXPECT_EQ(lignes[10], "FR");
+    EXPECT_EQ(r.LangueChoisie, "UK");
+    EXPECT_EQ(r.DelayTurn, 900);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_FALSE(d.OptCan->isEnabled());
+    // Any change makes Cancel available again.
+    d.Option1[0]->click();
+    EXPECT_TRUE(d.OptCan->isEnabled());
+}
+
+TEST_F(Options, SaveAnsweredNoDoesNothing) {
+    EtatDuJeu().reglages.LangueChoisie = "FR";
+    OptionsDorvane d;
+    d.show();
+    d.DelayCard->setText("1");
+    RepondeurMessages non(QMessageBox::No, [](QMessageBox& m) {
+        EXPECT_EQ(m.windowTitle(), "Sauver les options");
+        EXPECT_EQ(m.text(), "Etes-vous s\u00fbr ?");
+    });
+    d.OptSave->click();
+    EXPECT_EQ(non.Vues(), 1);
+    EXPECT_FALSE(FichierEcrit());
+    EXPECT_EQ(EtatDuJeu().reglages.DelayCard, 230);
+    EXPECT_TRUE(d.OptCan->isEnabled());
+}
+
+TEST_F(Options, OutOfRangeSettingsOpenWithoutHarm) {
+    Reglages& r = EtatDuJeu().reglages;
+    r.DosCarte = 40;
+    r.TypeCartes = 7;
+    r.PremierJoueur = 5;
+    OptionsDorvane d;
+    EXPECT_EQ(d.ScrollBack->value(), 11);
+    EXPECT_EQ(d.BackName->text(), "Bonapart 1858");
+    EXPECT_EQ(d.GameName->text(), "Western");
+    d.OK->click();
+    EXPECT_EQ(r.PremierJoueur, 2);
+    EXPECT_EQ(r.DosCarte, 11);
+}
+
+}  // namespace
