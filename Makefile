@@ -26,5 +26,10 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
+contact-sheet: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target contact_sheet
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/assets/contact_sheet contact-sheet
+
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)

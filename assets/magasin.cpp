@@ -97,7 +97,10 @@ const MagasinImages& MagasinImages::Instance() {
     return magasin;
 }
 
-MagasinImages::MagasinImages() {
+MagasinImages::MagasinImages() : MagasinImages({InventaireScene(), InventairePersonnages()}) {}
+
+MagasinImages::MagasinImages(
+    std::initializer_list<std::span<const EntreeInventaire>> inventaires) {
     Rendus rendus;
     std::vector<const EntreeInventaire*> cadres;
     auto ajoute = [this](const QString& nom, QImage img) {
@@ -105,7 +108,7 @@ MagasinImages::MagasinImages() {
             qFatal("MagasinImages: picture %s listed twice", qPrintable(nom));
         images_.insert(nom, std::move(img));
     };
-    for (auto inventaire : {InventaireScene(), InventairePersonnages()}) {
+    for (auto inventaire : inventaires) {
         for (const EntreeInventaire& e : inventaire) {
             const QString nom = QString::fromUtf8(e.nom);
             switch (e.genre) {

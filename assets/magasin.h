@@ -8,6 +8,11 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <initializer_list>
+#include <span>
+
+struct EntreeInventaire;
+
 class MagasinImages {
 public:
     static const MagasinImages& Instance();
@@ -21,6 +26,8 @@ public:
 
     // Renders every inventory; public so that tools and benchmarks can time it.
     MagasinImages();
+    // Renders only the given inventories (tests, tools).
+    explicit MagasinImages(std::initializer_list<std::span<const EntreeInventaire>> inventaires);
 
 private:
     QHash<QString, QImage> images_;
