@@ -55,6 +55,12 @@ void Picture::SetFond(QColor fond) {
 
 void Picture::Move(int left, int top, int width, int height) {
     setGeometry(left, top, width, height);
+    AjusteSurface();
+}
+
+void Picture::Resize(int width, int height) {
+    resize(width, height);
+    AjusteSurface();
 }
 
 void Picture::SurClic(std::function<void()> handler, Acces acces) {
@@ -77,6 +83,10 @@ void Picture::paintEvent(QPaintEvent* e) {
 }
 
 void Picture::resizeEvent(QResizeEvent*) {
+    AjusteSurface();
+}
+
+void Picture::AjusteSurface() {
     if (alpha_ || surface_.size() == size()) return;
     QImage neuve(size(), QImage::Format_RGB32);
     neuve.fill(fond_);

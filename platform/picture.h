@@ -39,6 +39,7 @@ public:
     void SetTop(int top) { move(x(), top); }
     void Move(int left, int top) { move(left, top); }
     void Move(int left, int top, int width, int height);
+    void Resize(int width, int height);
 
     bool Visible() const { return !isHidden(); }  // its own flag, shown parent or not
     void SetVisible(bool v) { setVisible(v); }
@@ -59,6 +60,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    // A hidden window's children get their resize event only when shown:
+    // the surface follows the size at once.
+    void AjusteSurface();
+
     QImage picture_;
     QImage surface_;
     QColor fond_;

@@ -1,0 +1,241 @@
+// Picture controls, labels, lines, groups and timers of the form layer.
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/etiquette.h"
+#include "platform/groupe.h"
+#include "platform/ligne.h"
+#include "platform/minuterie.h"
+#include "platform/picture.h"
+#include "platform/raster.h"
+
+namespace {
+
+QImage Uni(int w, int h, QRgb c) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    return img;
+}
+
+bool Identiques(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return false;
+    for (int y = 0; y < a.height(); ++y)
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.width()) * 4) != 0)
+            return false;
+    return true;
+}
+
+TEST(Picture, HiddenOrOffWindowStoreYieldsItsWholePicture) {
+    QWidget fenetre;
+    fenetre.resize(100, 100);
+    QImage motif(30, 20, QImage::Format_RGB32);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x) motif.setPixel(x, y, qRgb(x * 8, y * 12, 77));
+    // One store beyond the window's edge, one hidden; the window never shown.
+    Picture loin(&fenetre, 500, 400, 30, 20, motif);
+    Picture cachee(&fenetre, 10, 10, 30, 20, motif);
+    cachee.Hide();
+    Picture cible(&fenetre, 0, 0, 30, 20);
+    for (const Picture* store : {&loin, &cachee}) {
+        cible.Surface().fill(Qt::black);
+        Copie(cible, 0, 0, 30, 20, *store, 0, 0, OpRaster::SrcCopy);
+        EXPECT_TRUE(Identiques(cible.Surface(), motif));
+    }
+}
+
+TEST(Picture, DrawingPersistsUntilClearBringsBackThePicture) {
+    QWidget fenetre;
+    Picture avec(&fenetre, 0, 0, 4, 4, Uni(4, 4, qRgb(9, 9, 9)));
+    Picture sans(&fenetre, 0, 0, 4, 4);
+    sans.SetFond(qRgb(1, 2, 3));
+    for (Picture* p : {&avec, &sans}) {
+        Copie(*p, 1, 1, 2, 2, Uni(2, 2, qRgb(250, 0, 0)), 0, 0, OpRaster::SrcCopy);
+        p->Hide();
+        p->Show();
+        EXPECT_EQ(p->Surface().pixel(1, 1), qRgb(250, 0, 0));
+        p->Clear();
+    }
+    EXPECT_EQ(avec.Surface().pixel(1, 1), qRgb(9, 9, 9));
+    EXPECT_EQ(sans.Surface().pixel(1, 1), qRgb(1, 2, 3));
+}
+
+TEST(Picture, ShownPictureIsItsSurface) {
+    QWidget fenetre;
+    fenetre.resize(40, 40);
+    Picture p(&fenetre, 5, 5, 10, 10, Uni(10, 10, qRgb(0, 200, 0)));
+    Copie(p, 0, 0, 5, 5, Uni(5, 5, qRgb(200, 0, 0)), 0, 0, OpRaster::SrcCopy);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const QImage vu = fenetre.grab().toImage();
+    EXPECT_EQ(vu.pixel(6, 6), qRgb(200, 0, 0));
+    EXPECT_EQ(vu.pixel(12, 12), qRgb(0, 200, 0));
+}
+
+TEST(Picture, PositionSizeAndVisibilityAsTheCodeSetsThem) {
+    QWidget fenetre;  // never shown: Visible is the control's own flag
+    Picture p(&fenetre, 760, 56, 79, 54);
+    EXPECT_TRUE(p.Visible());
+    p.SetLeft(551);
+    p.SetTop(385);
+    EXPECT_EQ(p.Left(), 551);
+    EXPECT_EQ(p.Top(), 385);
+    p.Move(1, 2, 30, 20);
+    EXPECT_EQ(p.Width(), 30);
+    EXPECT_EQ(p.Height(), 20);
+    EXPECT_EQ(p.Surface().size(), QSize(30, 20));
+    p.Hide();
+    EXPECT_FALSE(p.Visible());
+}
+
+// A window with one button and its cover, clicked through real hit-testing.
+struct Bouton : testing::Test {
+    QWidget fenetre;
+    Picture* up = nullptr;
+    Picture* trame = nullptr;
+    int clics = 0;
+
+    void SetUp() override {
+        fenetre.resize(200, 100);
+        up = new Picture(&fenetre, 20, 20, 79, 54, Uni(79, 54, qRgb(120, 60, 0)));
+        QImage hachure(80, 54, QImage::Format_ARGB32);
+        hachure.fill(Qt::transparent);
+        trame = new Picture(up, 0, 0, 80, 54);
+        trame->SetPictureAlpha(hachure);
+        up->SurClic([this] { ++clics; });
+        fenetre.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    }
+    void Clique(QPoint p) {
+        QTest::mouseClick(fenetre.windowHandle(), Qt::LeftButton, {}, p);
+    }
+};
+
+TEST_F(Bouton, CoveredButtonIgnoresTheClickUncoveredOneRunsItsHandler) {
+    Clique({50, 40});
+    EXPECT_EQ(clics, 0);  // the cover, even fully transparent, takes it
+    trame->Hide();
+    Clique({50, 40});
+    EXPECT_EQ(clics, 1);
+    Clique({150, 40});    // beside the button
+    EXPECT_EQ(clics, 1);
+    up->SetEnabled(false);
+    Clique({50, 40});
+    EXPECT_EQ(clics, 1);
+}
+
+TEST_F(Bouton, HandlerHidingItsOwnButtonRunsOnce) {
+    trame->Hide();
+    up->SurClic([this] {
+        ++clics;
+        up->Hide();
+        QApplication::processEvents();
+        up->Show();
+    });
+    Clique({50, 40});
+    EXPECT_EQ(clics, 1);
+}
+
+TEST(Etiquette, PairCarriesOneCaptionAndDrawsTheShadowBehind) {
+    QWidget barre;
+    barre.resize(55, 29);
+    auto* ombre = new Etiquette(&barre, 5, 6, 46, 17, "$300", Qt::black);
+    auto* jaune = new Etiquette(&barre, 0, 4, 52, 17, "$300", kJaune);
+    PaireEtiquettes paire(jaune, ombre);
+    paire.SetCaption(std::string("$1250"));
+    EXPECT_EQ(paire[0].Texte(), "$1250");
+    EXPECT_EQ(paire(1).Caption(), QStringLiteral("$1250"));
+    // The yellow label is the later sibling, so it is painted over the shadow.
+    EXPECT_GT(barre.children().indexOf(jaune), barre.children().indexOf(ombre));
+    EXPECT_EQ(jaune->font().pixelSize(), 13);
+    EXPECT_TRUE(jaune->font().bold());
+    EXPECT_FALSE(jaune->autoFillBackground());
+    EXPECT_EQ(jaune->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+}
+
+TEST(Ligne, BoxHoldsBothEndsAndIgnoresClicks) {
+    QWidget fenetre;
+    Ligne v(&fenetre, 85, 393, 85, 491, kJaune);
+    EXPECT_EQ(v.geometry(), QRect(85, 393, 1, 99));
+    Ligne h(&fenetre, 448, 491, 85, 491, kJaune);
+    EXPECT_EQ(h.geometry(), QRect(85, 491, 364, 1));
+    EXPECT_TRUE(h.testAttribute(Qt::WA_TransparentForMouseEvents));
+    fenetre.resize(500, 500);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+    const QImage vu = fenetre.grab().toImage();
+    EXPECT_EQ(vu.pixel(85, 393), qRgb(255, 255, 0));
+    EXPECT_EQ(vu.pixel(85, 491), qRgb(255, 255, 0));
+    EXPECT_EQ(vu.pixel(448, 491), qRgb(255, 255, 0));
+}
+
+TEST(Groupe, HolesAreReportedNotReturned) {
+    Groupe<int, 8> g;
+    int a = 1, b = 7;
+    g.Pose(0, &a);
+    g.Pose(7, &b);
+    EXPECT_EQ(g[7], 7);
+    EXPECT_TRUE(g.Contient(0));
+    EXPECT_FALSE(g.Contient(3));
+    EXPECT_FALSE(g.Contient(8));
+    EXPECT_DEATH(g[3], "");
+}
+
+TEST(Minuterie, TicksOnlyWhenEnabledWithAnIntervalAboveZero) {
+    QObject parent;
+    Minuterie m(&parent);
+    int ticks = 0;
+    m.SurTick([&] { ++ticks; });
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, 0);  // no interval at design
+    m.SetInterval(5);
+    m.SetEnabled(false);
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, 0);
+    m.SetEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
+    m.SetInterval(0);
+    const int avant = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, avant);
+}
+
+TEST(Minuterie, OneShotSetsItsOwnIntervalToZeroInsideTheTick) {
+    QObject parent;
+    Minuterie m(&parent);
+    int ticks = 0;
+    m.SurTick([&] {
+        ++ticks;
+        if (ticks == 2) m.SetInterval(0);
+    });
+    m.SetInterval(3);
+    QTest::qWait(100);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(m.Interval(), 0);
+    // Re-armed from outside, it goes on.
+    m.SetInterval(3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
+}
+
+TEST(Minuterie, TickDoesNotReenterWhilePumpingEvents) {
+    QObject parent;
+    Minuterie m(&parent);
+    int profondeur = 0, pire = 0, ticks = 0;
+    m.SurTick([&] {
+        ++ticks;
+        pire = std::max(pire, ++profondeur);
+        QTest::qWait(20);  // long enough for several intervals
+        --profondeur;
+    });
+    m.SetInterval(2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 2000));
+    m.SetEnabled(false);
+    EXPECT_EQ(pire, 1);
+}
+
+}  // namespace
