@@ -1,11 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "render/form1.h"
+#include "shell/demarrage.h"
+#include "shell/menus.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow fenetre;
-    fenetre.setWindowTitle("Quarvelin v1.30");
-    fenetre.resize(678, 555);
-    fenetre.show();
+    Form1 table;
+    ConnecteMenus(table);
+    Form_Load(table);
     return app.exec();
 }

@@ -1,0 +1,171 @@
+#include "shell/demarrage.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "common/disposition.h"
+#include "common/etat.h"
+#include "common/hasard.h"
+#include "common/textes_shell.h"
+#include "render/form1.h"
+#include "shell/dialogues_commun.h"
+#include "shell/fichier_ini.h"
+#include "shell/intro.h"
+#include "shell/langue.h"
+
+std::string CheminReglages(const QString& dossier) {
+    QString chemin = QDir::toNativeSeparators(dossier);
+    // a root folder already ends with its separator
+    if (!chemin.endsWith(QDir::separator())) chemin += QDir::separator();
+    return chemin.toStdString();
+}
+
+namespace {
+
+// Centres the table window on its screen. The window's outer size is
+// 678 x 555; its client area is fixed by the table itself (670 x 510 and
+// the menu bar), which is what that outer size leaves inside the frame.
+void PlaceTable(Form1& f) {
+    const int largeur = LargeurTableTwips / TwipsParPixel;
+    const int hauteur = HauteurTableTwips / TwipsParPixel;
+    const QScreen* ecran = f.screen() ? f.screen() : QGuiApplication::primaryScreen();
+    if (!ecran) return;
+    const QRect e = ecran->geometry();
+    f.move(e.left() + (e.width() - largeur) / 2, e.top() + (e.height() - hauteur) / 2);
+}
+
+void PoseDisposition(Disposition& d) {
+    d.MedX = 580;
+    d.MedY = 25;
+    d.MedDY = int16_t(ImageMagasin("MexMed1", 65, 65).height() + 15);
+    d.GeoCowboy = {174, 48, 303, 174, 308, 106};
+    d.GeoMex = {125, 16, 286, 189, 276, 81};
+    d.GeoFille = {212, 18, 305, 166, 315, 68};
+    d.LargeurCarte = 71;
+    d.HauteurCarte = 96;
+    d.PileXPlayer = 27;
+    d.PileYPlayer = 394;
+    d.PileXCowboy = 124;
+    d.PileYCowboy = 276;
+    d.TopCarteNormale = 393;
+    d.TopCarteChoisie = 381;
+}
+
+// The action column at Left 551: fold and pass at the bottom (Top 440),
+// call and check just above, draw and OK above them, one pixel apart; the
+// plates in a row at Top 380 with the boards 88 pixels lower.
+void PoseBoutons(Form1& f) {
+    f.Bobble->Move(400, 34);
+    f.CowboyGame->Move(73, 256);
+    f.BtnDrawUp->SetLeft(551);
+    f.BtnCallUp->SetLeft(f.BtnDrawUp->Left());
+    f.BtnFoldUp->SetLeft(f.BtnDrawUp->Left());
+    f.BtnPassUp->SetLeft(f.BtnDrawUp->Left());
+    f.BtnBill50Up->SetLeft(450);
+    f.BtnBill20Up->SetLeft(f.BtnBill50Up->Left() + 37);
+    f.BtnBill10Up->SetLeft(f.BtnBill20Up->Left() + 30);
+    f.BtnBill50Up->SetTop(380);
+    f.BtnBet->SetTop(f.BtnBill50Up->Top() + 88);
+    f.BtnRaise->SetTop(f.BtnBill50Up->Top() + 88);
+    f.BtnCallUp->SetTop(440 - f.BtnFoldUp->Height() - 1);
+    f.BtnDrawUp->SetTop(f.BtnCallUp->Top() - f.BtnCallUp->Height() - 1);
+    f.BtnFoldUp->SetTop(440);
+    f.BtnPassUp->SetTop(440);
+    f.BtnBill20Up->SetTop(f.BtnBill50Up->Top());
+    f.BtnBill10Up->SetTop(f.BtnBill50Up->Top());
+    f.BtnBet->SetLeft(f.BtnBill50Up->Left());
+    f.BtnRaise->SetLeft(f.BtnBill50Up->Left());
+    f.BtnOKUp->Move(f.BtnDrawUp->Left(), f.BtnDrawUp->Top());
+
+    const auto surUp = [](Picture* down, const Picture* up) { down->Move(up->Left(), up->Top()); };
+    surUp(f.BtnBill50Down, f.BtnBill50Up);
+    surUp(f.BtnBill20Down, f.BtnBill20Up);
+    surUp(f.BtnBill10Down, f.BtnBill10Up);
+    surUp(f.BtnFoldDown, f.BtnFoldUp);
+    surUp(f.BtnPassDown, f.BtnPassUp);
+    surUp(f.BtnCallDown, f.BtnCallUp);
+    surUp(f.BtnOKDown, f.BtnOKUp);
+    surUp(f.BtnDrawDown, f.BtnDrawUp);
+    surUp(f.BtnCheckUp, f.BtnCallUp);
+    surUp(f.BtnCheckDown, f.BtnCheckUp);
+
+    for (Picture* p : {f.BtnDrawUp, f.BtnCallUp, f.BtnPassUp, f.BtnBill50Up, f.BtnBill20Up,
+                       f.BtnBill10Up, f.BtnBet})
+        p->Show();
+    for (Picture* p : {f.BtnFoldUp, f.BtnCheckUp, f.BtnOKUp}) p->Hide();
+}
+
+// The yellow frame around the player's cards: both sides and the bottom,
+// two pixels away from the first and the last card.
+void PoseCadreCartes(Form1& f) {
+    const Picture* c1 = f.Card1;
+    const Picture* c5 = f.Card5;
+    const int bas1 = c1->Top() + c1->Height() + 2;
+    const int bas5 = c5->Top() + c5->Height() + 2;
+    const int gauche = c1->Left() - 2;
+    const int droite = c5->Left() + c5->Width() + 2;
+    f.Line1(0).SetPoints(gauche, c1->Top(), gauche, bas1);
+    f.Line1(1).SetPoints(droite, c5->Top(), droite, bas5);
+    f.Line1(2).SetPoints(gauche, bas1, droite, bas5);
+    for (int i = 0; i < 3; ++i) f.Line1(i).ZOrderFront();
+}
+
+}  // namespace
+
+void Form_Load(Form1& f) {
+    Etat& etat = EtatDuJeu();
+    Reglages& r = etat.reglages;
+
+    r.Chemin = CheminReglages(QDir::currentPath());
+    Disposition& d = DispositionDuJeu();
+    PoseDisposition(d);
+    etat.partie.ModeTournoi = false;
+    ChargeFichierINI(r);
+    PlaceTable(f);
+    // no tournament runs: the table's own picture is the whole background
+    f.Table->Clear();
+    etat.mises.MiseDepart = 10;
+    PoseBoutons(f);
+    SemeHasard();
+    d.Cartes = r.TypeCartes == 1 ? "TabCartes" : "TabCartes2";
+    ChoisitCartes(r.TypeCartes);
+    PoseCadreCartes(f);
+
+    // the dialogs open over the table
+    f.show();
+    f.update();
+    if (r.LangueChoisie.empty()) {
+        Langue langue(&f, r);
+        langue.exec();
+    }
+    f.setWindowTitle(QLatin1String(textes_shell::TitreTable));
+    SaveFichierINI(r, etat.partie);
+    LangueMenu(f);
+    Intro intro(&f);
+    intro.exec();
+}
+
+void LangueMenu(Form1& f) {
+    if (!EtatDuJeu().reglages.Francais()) return;
+    namespace m = textes_shell::menus;
+    const std::pair<QAction*, textes_shell::Bilingue> menus[] = {
+        {f.MenuGame, m::MenuGame},     {f.MenuNewGame, m::MenuNewGame}, {f.MenuEnter, m::MenuEnter},
+        {f.MenuTourna, m::MenuTourna}, {f.TournEasy, m::TournEasy},     {f.TournMed, m::TournMed},
+        {f.TournHard, m::TournHard},   {f.MenuExit, m::MenuExit},       {f.MenuAutre, m::MenuAutre},
+        {f.MenuHelp, m::MenuHelp},     {f.MenuSite, m::MenuSite},       {f.MenuContact, m::MenuContact},
+        {f.ForHelp, m::ForHelp},       {f.ForFun, m::ForFun},           {f.MenuAbout, m::MenuAbout},
+    };
+    for (const auto& [action, texte] : menus) action->setText(QString::fromUtf8(texte.francais));
+
+    const std::pair<Picture*, const char*> images[] = {
+        {f.BtnBet, "ImgMiser"},          {f.BtnRaise, "ImgEncherir"},
+        {f.BtnDrawUp, "ImgChangeUp"},    {f.BtnDrawDown, "ImgChangeDown"},
+        {f.BtnCallUp, "ImgSuivreUp"},    {f.BtnCallDown, "ImgSuivreDown"},
+        {f.BtnCheckUp, "ImgVerifUp"},    {f.BtnCheckDown, "ImgVerifDown"},
+        {f.BtnPassUp, "ImgParoleUp"},    {f.BtnPassDown, "ImgParoleDown"},
+        {f.BtnFoldUp, "ImgCoucheUp"},    {f.BtnFoldDown, "ImgCoucheDown"},
+    };
+    for (const auto& [bouton, nom] : images)
+        bouton->SetPicture(ImageMagasin(nom, bouton->Width(), bouton->Height()));
+}

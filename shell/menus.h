@@ -1,0 +1,11 @@
+// The menu items of the table window and their handlers.
+#pragma once
+
+class Form1;
+
+// Connects every menu item to its handler; the items of later game modes
+// are present and do nothing yet.
+void ConnecteMenus(Form1& f);
+
+// Closes the table window; the run ends when no window of it is left.
+void MenuExit_Click(Form1& f);

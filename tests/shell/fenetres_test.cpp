@@ -1,0 +1,244 @@
+// The language dialog, the intro and about windows, and the links.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "common/etat.h"
+#include "shell/about.h"
+#include "shell/image_cliquable.h"
+#include "shell/intro.h"
+#include "shell/langue.h"
+#include "shell/liens.h"
+#include "capteur_liens.h"
+
+namespace {
+
+bool MemesPixels(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size()) return false;
+    for (int r = 0; r < x.height(); ++r)
+        if (memcmp(x.constScanLine(r), y.constScanLine(r), size_t(x.width()) * 4) != 0) return false;
+    return true;
+}
+
+// Sets the run's language for one test.
+class Langage {
+public:
+    explicit Langage(const char* code) : avant_(EtatDuJeu().reglages.LangueChoisie) {
+        EtatDuJeu().reglages.LangueChoisie = code;
+    }
+    ~Langage() { EtatDuJeu().reglages.LangueChoisie = avant_; }
+
+private:
+    std::string avant_;
+};
+
+// A stand-in for the table window, placed away from the origin.
+struct FausseTable {
+    QWidget w;
+    FausseTable() { w.setGeometry(200, 100, 678, 555); }
+};
+
+}  // namespace
+
+TEST(Langue, ButtonsAndFlagsSetTheCodeAndClose) {
+    FausseTable table;
+    {
+        Reglages r;
+        Langue d(&table.w, r);
+        d.Command1->click();
+        EXPECT_EQ(r.LangueChoisie, "UK");
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    }
+    {
+        Reglages r;
+        Langue d(&table.w, r);
+        d.FR->click();
+        EXPECT_EQ(r.LangueChoisie, "FR");
+    }
+    {
+        Reglages r;
+        Langue d(&table.w, r);
+        d.show();
+        QTest::mouseClick(d.DrapeauFR, Qt::LeftButton);
+        EXPECT_EQ(r.LangueChoisie, "FR");
+        EXPECT_FALSE(d.isVisible());
+    }
+    {
+        Reglages r;
+        Langue d(&table.w, r);
+        d.show();
+        QTest::mouseClick(d.DrapeauUK, Qt::LeftButton);
+        EXPECT_EQ(r.LangueChoisie, "UK");
+    }
+}
+
+TEST(Langue, ClosedByItsWindowBoxSetsNothing) {
+    FausseTable table;
+    Reglages r;
+    Langue d(&table.w, r);
+    QTimer::singleShot(0, &d, [&d] { d.close(); });
+    EXPECT_EQ(d.exec(), QDialog::Rejected);
+    EXPECT_EQ(r.LangueChoisie, "");
+}
+
+TEST(Langue, FlagsCycleThroughFiveFramesAcrossDialogs) {
+    FausseTable table;
+    Reglages r;
+    FrameDrapeau = 0;
+    {
+        Langue d(&table.w, r);
+        EXPECT_EQ(d.Timer1->interval(), 85);
+        EXPECT_TRUE(d.Timer1->isActive());
+        // frames 0 1 2 3 4 then 0 again
+        for (int tick = 0; tick < 6; ++tick) {
+            const int montre = tick % 5;
+            d.Timer1_Timer();
+            EXPECT_TRUE(MemesPixels(d.DrapeauFR->image(), d.ImageDrapeauFR[montre])) << tick;
+            EXPECT_TRUE(MemesPixels(d.DrapeauUK->image(), d.ImageDrapeauUK[montre])) << tick;
+        }
+        EXPECT_EQ(FrameDrapeau, 1);
+        EXPECT_FALSE(MemesPixels(d.ImageDrapeauFR[0], d.ImageDrapeauFR[1]));
+    }
+    // not reset when the dialog opens again
+    Langue d(&table.w, r);
+    d.Timer1_Timer();
+    EXPECT_TRUE(MemesPixels(d.DrapeauFR->image(), d.ImageDrapeauFR[1]));
+    EXPECT_EQ(FrameDrapeau, 2);
+
+    // the timer itself drives the frames
+    const int avant = FrameDrapeau;
+    QTest::qWait(85 * 3 + 40);
+    EXPECT_NE(FrameDrapeau, avant);
+    FrameDrapeau = 0;
+}
+
+TEST(Fenetres, SecondaryWindowsCentreOverTheTable) {
+    FausseTable table;
+    Reglages r;
+    Langage l("UK");
+    Langue langue(&table.w, r);
+    Intro intro(&table.w);
+    About about(&table.w);
+    for (QWidget* w : {static_cast<QWidget*>(&langue), static_cast<QWidget*>(&intro),
+                       static_cast<QWidget*>(&about)}) {
+        EXPECT_EQ(w->x(), 200 + (678 - w->width()) / 2) << w->metaObject()->className();
+        EXPECT_EQ(w->y(), 100 + (555 - w->height()) / 2) << w->metaObject()->className();
+    }
+}
+
+TEST(Liens, TargetsByLanguage) {
+    Reglages r;
+    for (const char* code : {"UK", "", "DE", "fr"}) {
+        r.LangueChoisie = code;
+        EXPECT_EQ(CibleCommentaires(r),
+                  "mailto:contact@example.com?subject=Quarvelin%20:%20Comments%20and%20Suggestions")
+            << code;
+        EXPECT_EQ(CibleAide(r), "mailto:contact@example.com?subject=Quarvelin%20:%20I%20need%20help")
+            << code;
+    }
+    r.LangueChoisie = "FR";
+    EXPECT_EQ(CibleCommentaires(r),
+              "mailto:contact@example.com?subject=Quarvelin%20:%20Commentaires%20et%20Suggestions");
+    EXPECT_EQ(CibleAide(r),
+              "mailto:contact@example.com?subject=Quarvelin%20:%20Besoin%20d'aide%20");
+    EXPECT_EQ(CibleSite(), "https://www.example.com/quarvelin/?Ver=v1.30");
+}
+
+TEST(Liens, HandlersHandTheExactTargetsToTheDesktop) {
+    CapteurLiens capteur;
+    {
+        Langage l("FR");
+        ForHelp_Click();
+        ForFun_Click();
+        MenuSite_Click();
+    }
+    {
+        Langage l("UK");
+        ForHelp_Click();
+    }
+    ASSERT_EQ(capteur.cibles.size(), 4u);
+    EXPECT_EQ(capteur.cibles[0], "mailto:contact@example.com?subject=Quarvelin%20:%20Besoin%20d'aide%20");
+    EXPECT_EQ(capteur.cibles[1],
+              "mailto:contact@example.com?subject=Quarvelin%20:%20Commentaires%20et%20Suggestions");
+    EXPECT_EQ(capteur.cibles[2], "https://www.example.com/quarvelin/?Ver=v1.30");
+    EXPECT_EQ(capteur.cibles[3], "mailto:contact@example.com?subject=Quarvelin%20:%20I%20need%20help");
+}
+
+TEST(Intro, TextsFollowTheLanguage) {
+    FausseTable table;
+    {
+        Langage l("FR");
+        Intro intro(&table.w);
+        EXPECT_EQ(intro.IntroText->text(),
+                  QString::fromUtf8(
+                      "Réussirez-vous à battre au poker toute la bande de cowboys en un minimum de "
+                      "coups ?\n\nBientot sur le site Internet, un classement mondial des meilleurs "
+                      "joueurs !\n\nPetite info :\n\nChaque personnage a ses propres tics qui, si vous "
+                      "arrivez à les identifier, vous permettront d'avoir une idée de la qualité du "
+                      "jeu de votre adversaire !"));
+        EXPECT_EQ(intro.Mail->text(),
+                  QString::fromUtf8("Mailez-nous pour nous donner votre avis sur ce jeu !"));
+        EXPECT_EQ(intro.Play->text(), "O K");
+    }
+    for (const char* code : {"UK", "", "XX"}) {
+        Langage l(code);
+        Intro intro(&table.w);
+        EXPECT_TRUE(intro.IntroText->text().startsWith(
+            "Will you succeed to defeat the band of cowboys in a minimum of attempts ?\n\nSoon on "
+            "the website"))
+            << code;
+        EXPECT_TRUE(intro.IntroText->text().endsWith("\n\nNote :\n\nEach character has his own tics "
+                                                     "witch allow you to know (if you can identify "
+                                                     "them), if your opponent has a good hand or not !"));
+        EXPECT_EQ(intro.Mail->text(), "E-Mail us to give any comments or suggestions !");
+    }
+}
+
+TEST(Intro, MailSendsTheCommentsMailAndStaysOpenPlayCloses) {
+    FausseTable table;
+    CapteurLiens capteur;
+    Langage l("FR");
+    Intro intro(&table.w);
+    bool ouverteApresMail = false;
+    QTimer::singleShot(0, &intro, [&] {
+        intro.Mail->click();
+        ouverteApresMail = intro.isVisible();
+        intro.Play->click();
+    });
+    EXPECT_EQ(intro.exec(), QDialog::Accepted);
+    EXPECT_TRUE(ouverteApresMail);
+    ASSERT_EQ(capteur.cibles.size(), 1u);
+    EXPECT_EQ(capteur.cibles[0],
+              "mailto:contact@example.com?subject=Quarvelin%20:%20Commentaires%20et%20Suggestions");
+}
+
+TEST(About, ShowsThePictureOfTheLanguageAndClosesOnItsClick) {
+    FausseTable table;
+    {
+        Langage l("FR");
+        About about(&table.w);
+        EXPECT_EQ(about.windowTitle(), "A propos...");
+        EXPECT_TRUE(about.AboutFR->isVisibleTo(&about));
+        EXPECT_FALSE(about.AboutUK->isVisibleTo(&about));
+        QTimer::singleShot(0, &about, [&] { QTest::mouseClick(about.AboutFR, Qt::LeftButton); });
+        EXPECT_EQ(about.exec(), QDialog::Accepted);
+    }
+    {
+        Langage l("UK");
+        About about(&table.w);
+        EXPECT_EQ(about.windowTitle(), "About");
+        EXPECT_TRUE(about.AboutUK->isVisibleTo(&about));
+        EXPECT_FALSE(about.AboutFR->isVisibleTo(&about));
+        EXPECT_FALSE(MemesPixels(about.AboutUK->image(), about.AboutFR->image()));
+        QTimer::singleShot(0, &about, [&] { QTest::mouseClick(about.AboutUK, Qt::LeftButton); });
+        EXPECT_EQ(about.exec(), QDialog::Accepted);
+    }
+}
