@@ -210,3 +210,72 @@ TEST(ReponseAuCheck, EveryRow) {
         {"full house drew five, no risk", 424, 0, false, false, 0, 200, 0, {70}, {}, "BE10", false},
     }, check);
 }
+
+namespace {
+
+// A real table: the opponent judges its hand with the keep choice (two draws
+// for each of its 32 keeps, exact at Skill 100) and the real big-pair test.
+Etat Table(const Main& cartes) {
+    Etat etat;
+    etat.reglages.Skill = 100;
+    etat.reglages.Bluff = kBluff;
+    etat.reglages.Risk = kRisk;
+    etat.donne.CartesCowboy = cartes;
+    for (const Carte& c : cartes) etat.donne.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
+    return etat;
+}
+
+constexpr std::size_t kTiragesChoix = 64;
+
+}  // namespace
+
+TEST(ActionsAvantDraw, BigPairOpensAfterItsKeepChoice) {
+    // Queens: both big-pair tests hold whatever their draw.
+    Etat etat = Table({Carte{12, 1}, Carte{12, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
+    HasardScript script;
+    script.Ajoute(0.5, kTiragesChoix);
+    script.AjouteR(70);  // small-pair test: no medium allowance, Queens count
+    script.AjouteR(70);  // big-pair test
+    script.AjouteR(40);  // over the bluff, under the risk
+    script.AjouteR(20);  // risk
+    EXPECT_EQ(ActionCowboyAvantDraw(etat, Argent{200, 200, 20}), "BE50");
+    EXPECT_FALSE(etat.mises.CowboyBluffe);
+    EXPECT_EQ(etat.eval.CategorieMain, 1);
+}
+
+TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
+    const Main jacks{Carte{11, 1}, Carte{11, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}};
+    {
+        SCOPED_TRACE("Jacks without the medium allowance: a small pair that bluffs");
+        Etat etat = Table(jacks);
+        etat.mises.MiseCourante = 20;
+        HasardScript script;
+        script.Ajoute(0.5, kTiragesChoix);
+        script.AjouteR(70);  // big-pair test fails
+        script.AjouteR(10);  // bluff
+        script.AjouteR(20);  // risk
+        EXPECT_EQ(ActionCowboyAvantDraw2(etat, Argent{200, 200, 60}), "RA50");
+        EXPECT_TRUE(etat.mises.CowboyBluffe);
+    }
+    {
+        SCOPED_TRACE("Jacks with the allowance twice: a big pair that calls");
+        Etat etat = Table(jacks);
+        etat.mises.MiseCourante = 20;
+        HasardScript script;
+        script.Ajoute(0.5, kTiragesChoix);
+        script.Ajoute({R(20), R(90)});  // small-pair test: Jacks count
+        script.Ajoute({R(20), R(90)});  // big-pair test: Jacks count
+        script.AjouteR(70);             // over the risk, no pass before
+        script.AjouteR(70);             // no risk
+        EXPECT_EQ(ActionCowboyAvantDraw2(etat, Argent{200, 200, 60}), "CA");
+        EXPECT_FALSE(etat.mises.CowboyBluffe);
+    }
+}
+
+TEST(ActionsAvantDraw, CheckAnsweredFromTheHandAfterTheDraw) {
+    Etat etat = Table({Carte{13, 1}, Carte{13, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
+    etat.donne.GardeCowboy = "123";
+    HasardScript script{R(70)};  // Kings are big whatever the draw
+    EXPECT_EQ(ActionCowboyCheckBet(etat, Argent{200, 200, 60}), "BE10");
+    EXPECT_EQ(etat.eval.CategorieMain, 1);
+}

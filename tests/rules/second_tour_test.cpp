@@ -209,3 +209,36 @@ TEST(BaisseRelance, RaisesComeDownToWhatBothCanPay) {
         EXPECT_EQ(parole.phrase, l.phrase);
     }
 }
+
+namespace {
+
+Etat TableApresDraw(const Main& cartes, const MotifGarde& garde, int nbChangees) {
+    Etat etat;
+    etat.reglages.Bluff = kBluff;
+    etat.reglages.Risk = kRisk;
+    etat.donne.CartesCowboy = cartes;
+    for (const Carte& c : cartes) etat.donne.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
+    etat.donne.GardeCowboy = garde;
+    etat.donne.NbCartesChangees = static_cast<int16_t>(nbChangees);
+    return etat;
+}
+
+}  // namespace
+
+TEST(ActionsApresDraw, JudgedOnTheHandAfterTheDraw) {
+    {
+        SCOPED_TRACE("nothing after keeping three: a bluff opening");
+        Etat etat = TableApresDraw({Carte{2, 1}, Carte{7, 2}, Carte{9, 3}, Carte{11, 4}, Carte{13, 1}}, "345", 2);
+        HasardScript script{R(10)};
+        EXPECT_EQ(ActionCowboyApresDraw(etat, Argent{200, 200, 60}), "BE20");
+        EXPECT_TRUE(etat.mises.CowboyBluffe);
+    }
+    {
+        SCOPED_TRACE("a straight standing pat answers a bet up the full ladder");
+        Etat etat = TableApresDraw({Carte{9, 1}, Carte{8, 2}, Carte{7, 3}, Carte{6, 4}, Carte{5, 1}}, "12345", 1);
+        etat.mises.MiseCourante = 20;
+        HasardScript script{R(70), R(70), R(20)};
+        EXPECT_EQ(ActionCowboyApresDraw2(etat, Argent{200, 200, 60}), "RA10");
+        EXPECT_EQ(etat.eval.CategorieMain, 106);
+    }
+}
