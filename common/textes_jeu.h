@@ -38,4 +38,18 @@ inline const Phrase JeVeux1Carte{"I want 1 card", "Je veux 1 carte"};
 inline const Phrase JeVeuxDebut{"I want ", "Je veux "};
 inline const Phrase JeVeuxFin{" cards", " cartes"};
 
+// The showdown, from the opponent's side.
+inline const Phrase JaiGagne{"I win", "J'ai gagné"};
+inline const Phrase JaiPerdu{"I lose", "J'ai perdu"};
+
+// The end of a game.
+inline const Phrase JaiGagneLaPartie{"I win the game !", "J'ai gagné la partie !"};
+inline const Phrase JaiPerduLaPartie{"I lost the game !", "J'ai perdu la partie !"};
+
+// Taking the pot after the player's fold: each character's own remark, the
+// same in both languages.
+inline const Phrase RemarqueCowboy{"Yeahhh...", "Yeahhh..."};
+inline const Phrase RemarqueMexicain{"Bueno...", "Bueno..."};
+inline const Phrase RemarqueFille{"Hi hi !", "Hi hi !"};
+
 }  // namespace TextesJeu
