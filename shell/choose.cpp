@@ -41,7 +41,7 @@ void Portrait(BoiteImage* boite, const char* nom) {
 
 }  // namespace
 
-Choose::Choose(QWidget* table) : QDialog(table) {
+Choose::Choose(QWidget* table) : QDialog(nullptr) {
     setWindowTitle(Texte(td::ChooseTitre.anglais));
     setFixedSize(480, 456);
 

@@ -4,38 +4,33 @@
 #include <QPalette>
 
 #include "assets/magasin.h"
+#include "common/disposition.h"
+#include "platform/raster.h"
 
 BoiteImage::BoiteImage(QWidget* parent, int largeur, int hauteur)
-    : QWidget(parent), surface_(largeur, hauteur, QImage::Format_RGB32) {
+    : Picture(parent, 0, 0, largeur, hauteur) {
     setFixedSize(largeur, hauteur);
-    Efface();
 }
 
 void BoiteImage::Efface() {
-    surface_.fill(palette().color(QPalette::Window));
+    Clear();
     update();
 }
 
 void BoiteImage::Copie(int x, int y, const QImage& source, const QRect& partie) {
-    QPainter p(&surface_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(x, y), source, partie);
+    ::Copie(Surface(), x, y, partie.width(), partie.height(), source, partie.x(), partie.y(),
+            OpRaster::SrcCopy);
     update();
 }
 
 void BoiteImage::Etire(const QRect& cible, const QImage& source, const QRect& partie) {
-    QPainter p(&surface_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(cible, source, partie);
+    CopieEtiree(Surface(), cible.x(), cible.y(), cible.width(), cible.height(), source, partie.x(),
+                partie.y(), partie.width(), partie.height(), OpRaster::SrcCopy);
     update();
 }
 
 void BoiteImage::CopieSprite(int x, int y, const QImage& image, const QImage& masque) {
-    QPainter p(&surface_);
-    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    p.drawImage(QPoint(x, y), masque);
-    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    p.drawImage(QPoint(x, y), image);
+    CopieMasquee(Surface(), x, y, image.width(), image.height(), image, masque);
     update();
 }
 
@@ -44,13 +39,12 @@ void BoiteImage::Bordure(bool avec) {
     update();
 }
 
-void BoiteImage::paintEvent(QPaintEvent*) {
+void BoiteImage::paintEvent(QPaintEvent* e) {
+    Picture::paintEvent(e);
+    if (!bordure_) return;
     QPainter p(this);
-    p.drawImage(0, 0, surface_);
-    if (bordure_) {
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 QString TexteAffiche(const char* texte) {
@@ -59,14 +53,10 @@ QString TexteAffiche(const char* texte) {
     return s;
 }
 
-namespace {
-int feuilleEnUsage = 1;
-}
-
 const QImage& Cartes() {
-    return MagasinImages::Instance().Image(feuilleEnUsage == 1 ? u"TabCartes" : u"TabCartes2");
+    return MagasinImages::Instance().Image(QString::fromUtf8(DispositionDuJeu().Cartes));
 }
 
 void ChoisitCartes(int typeCartes) {
-    feuilleEnUsage = typeCartes == 1 ? 1 : 2;
+    DispositionDuJeu().Cartes = typeCartes == 1 ? "TabCartes" : "TabCartes2";
 }

@@ -5,16 +5,14 @@
 #include <QString>
 #include <QWidget>
 
-class QMessageBox;
+#include "platform/picture.h"
 
-// A picture box of the dialogs: it owns a persistent image of its own size
-// that the dialogs draw into, and paints it, optionally with a thin border.
-class BoiteImage : public QWidget {
+// A picture box of the dialogs: the platform's picture control, with the
+// fixed single border that the set-up dialog puts around the chosen pile.
+class BoiteImage : public Picture {
 public:
     BoiteImage(QWidget* parent, int largeur, int hauteur);
 
-    QImage& Surface() { return surface_; }
-    const QImage& Surface() const { return surface_; }
     // Back to the plain window colour, as a picture box is cleared.
     void Efface();
     // Plain copy of a part of `source` into the surface at (x, y).
@@ -27,17 +25,16 @@ public:
     bool ABordure() const { return bordure_; }
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
-    QImage surface_;
     bool bordure_ = false;
 };
 
 // A caption as the windows show it: carriage returns become line breaks.
 QString TexteAffiche(const char* texte);
 
-// The card-face sheet in use for the whole run: "TabCartes" for set 1,
-// "TabCartes2" for any other.
+// The card-face sheet in use for the whole run, kept in the table's layout:
+// "TabCartes" for set 1, "TabCartes2" for any other.
 const QImage& Cartes();
 void ChoisitCartes(int typeCartes);

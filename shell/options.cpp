@@ -43,7 +43,7 @@ std::optional<int16_t> LitAttente(const QString& texte) {
     return static_cast<int16_t>(arrondi);
 }
 
-OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(table) {
+OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     setWindowTitle(Texte(td::OptionsTitre));
     setFixedSize(460, 452);
 

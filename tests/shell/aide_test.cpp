@@ -8,8 +8,12 @@
 
 #include <memory>
 
+#include <QMouseEvent>
+
 #include "assets/magasin.h"
 #include "dialogues_test_outils.h"
+#include "render/attendre.h"
+#include "render/form1.h"
 
 namespace {
 
@@ -151,6 +155,61 @@ TEST_F(Aide, OpeningItTwiceOnlyBringsItForward) {
     MenuHelp_Click(nullptr);
     ASSERT_NE(AideOuverte(), nullptr);
     EXPECT_EQ(AideOuverte()->TabStrip1->currentIndex(), 0);
+}
+
+TEST_F(Aide, ButtonPicturesAreTheTablesAsItHoldsThem) {
+    Form1 table;
+    // As the French menus do: the draw button and the bet board change.
+    table.BtnDrawUp->SetPicture(Magasin("ImgChangeUp"));
+    table.BtnBet->SetPicture(Magasin("ImgMiser"));
+    MonHelp aide(&table);
+    const QImage& page = aide.HelpButtons->Surface();
+    EXPECT_TRUE(MemesPixels(page.copy(11, 2, 79, 54), table.BtnOKUp->Surface()));
+    EXPECT_TRUE(MemesPixels(page.copy(11, 64, 79, 54), Magasin("ImgChangeUp")));
+    EXPECT_TRUE(MemesPixels(page.copy(11, 126, 79, 54), table.BtnCallUp->Surface()));
+    EXPECT_TRUE(MemesPixels(page.copy(11, 312, 79, 54), table.BtnPassUp->Surface()));
+    EXPECT_TRUE(MemesPixels(page.copy(2, 382, 100, 25), Magasin("ImgMiser")));
+    EXPECT_TRUE(MemesPixels(page.copy(2, 415, 100, 25), table.BtnRaise->Surface()));
+    // Beside the buttons, the cloth.
+    EXPECT_EQ(page.pixel(120, 5), Magasin("VertTable").pixel(4, 5));
+}
+
+TEST_F(Aide, OpensCentredOverTheTableWhereverItIs) {
+    Form1 table;
+    table.setGeometry(100, 50, 678, 555);
+    {
+        MonHelp aide(&table);
+        // (678 - 518) / 2 = 80 and (555 - 534) / 2 = 10.
+        EXPECT_EQ(aide.pos(), QPoint(180, 60));
+    }
+    // Near an edge the help may run off the screen.
+    table.move(-300, -200);
+    MonHelp aide(&table);
+    EXPECT_EQ(aide.pos(), QPoint(-220, -190));
+}
+
+TEST_F(Aide, StaysUsableWhileTheTableWaits) {
+    Form1 table;
+    table.show();
+    MenuHelp_Click(&table);
+    MonHelp* aide = AideOuverte();
+    ASSERT_NE(aide, nullptr);
+    QTabBar* onglets = aide->TabStrip1;
+    bool tableAttendait = false;
+    QTimer::singleShot(20, [&] {
+        tableAttendait = !table.EstActive();
+        const QPoint p = onglets->tabRect(1).center();
+        QMouseEvent appui(QEvent::MouseButtonPress, p, onglets->mapToGlobal(p), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent relache(QEvent::MouseButtonRelease, p, onglets->mapToGlobal(p), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(onglets, &appui);
+        QApplication::sendEvent(onglets, &relache);
+    });
+    Attendre(100);
+    EXPECT_TRUE(tableAttendait);
+    EXPECT_EQ(onglets->currentIndex(), 1);
+    EXPECT_TRUE(aide->HelpHands->isVisible());
 }
 
 }  // namespace
