@@ -2,7 +2,9 @@
 
 #include "render/form1.h"
 #include "shell/about.h"
+#include "shell/aide.h"
 #include "shell/liens.h"
+#include "shell/options.h"
 
 void MenuExit_Click(Form1& f) { f.close(); }
 
@@ -14,9 +16,8 @@ void ConnecteMenus(Form1& f) {
     f.SurClic(f.ForHelp, [] { ForHelp_Click(); }, Acces::Toujours);
     f.SurClic(f.ForFun, [] { ForFun_Click(); }, Acces::Toujours);
 
-    // The options dialog and the help window:
-    // f.SurClic(f.MenuOptions, [&f] { MenuOptions_Click(f); }, Acces::Toujours);
-    // f.SurClic(f.MenuHelp, [&f] { MenuHelp_Click(f); }, Acces::Toujours);
+    f.SurClic(f.MenuOptions, [&f] { MenuOptions_Click(&f); }, Acces::Toujours);
+    f.SurClic(f.MenuHelp, [&f] { MenuHelp_Click(&f); }, Acces::Toujours);
 
     // Training and tournaments start games: not wired yet.
     // f.SurClic(f.MenuEnter, ...); f.SurClic(f.TournEasy, ...);
