@@ -15,6 +15,7 @@ cc -O2 -o "$BUILD/attend_intro" "$RACINE/tools/mesure-demarrage/attend_intro.c" 
 
 DOSSIER=$(mktemp -d)
 trap 'rm -rf "$DOSSIER"' EXIT
+export XDG_RUNTIME_DIR="$DOSSIER"
 {
     printf '1\r\n50\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\nUK\r\n1\r\n10\r\n\r\n0\r\n'
     for i in $(seq 19); do printf ' \r\n'; done
