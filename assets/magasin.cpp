@@ -37,7 +37,7 @@ QImage RenduAlpha(const EntreeInventaire& e, Rendus& rendus) {
         if (img.width() != e.largeur || img.height() != e.hauteur)
             qFatal("MagasinImages: %s is drawn %dx%d, expected %dx%d", e.nom, img.width(),
                    img.height(), e.largeur, e.hauteur);
-        return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return img;
     }
     if (!e.svg)
         qFatal("MagasinImages: %s has neither SVG nor drawing", e.nom);
@@ -56,13 +56,20 @@ QImage RenduAlpha(const EntreeInventaire& e, Rendus& rendus) {
 }
 
 // Transparent parts come out black: convertToFormat alone would keep the
-// colour hidden under alpha 0.
-QImage SurNoir(const QImage& alpha) {
-    QImage img(alpha.size(), QImage::Format_RGB32);
-    img.fill(Qt::black);
-    QPainter p(&img);
-    p.drawImage(0, 0, alpha);
-    p.end();
+// colour hidden under alpha 0. A premultiplied pixel is already its blend
+// over black, so making it opaque is the whole flattening.
+QImage SurNoir(QImage alpha) {
+    if (alpha.format() == QImage::Format_RGB32)
+        return alpha;
+    QImage img = alpha.format() == QImage::Format_ARGB32_Premultiplied
+                     ? std::move(alpha)
+                     : alpha.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            ligne[x] |= 0xff000000u;
+    }
+    img.reinterpretAsFormat(QImage::Format_RGB32);
     return img;
 }
 

@@ -57,7 +57,10 @@ void Etoile(QPainter& p, const QPointF& c, qreal r) {
 
 }  // namespace
 
-QImage DessineAPropos(bool francais) {
+namespace {
+
+// Everything but the line on the game, shared by both languages.
+QImage FondAPropos() {
     const int l = 400, h = 220;
     QImage img(l, h, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&img);
@@ -78,20 +81,28 @@ QImage DessineAPropos(bool francais) {
     // Title, version, one line on the game.
     TexteContoure(p, QStringLiteral("Quarvelin"), QRectF(20, 22, l - 40, 60), 50,
                   QColor(0xb8, 0x32, 0x1c), 4.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x5a, 0x34, 0x14));
-    p.drawPath(CheminTexte(QStringLiteral("v1.30"), QRectF(20, 84, l - 40, 20), 17, true));
+    Texte(p, QStringLiteral("v1.30"), QRectF(20, 84, l - 40, 20), 17, true, true, QColor(0x5a, 0x34, 0x14));
     p.setPen(QPen(QColor(0x5a, 0x34, 0x14), 1.5));
     p.drawLine(QPointF(60, 114), QPointF(l / 2.0 - 16, 114));
     p.drawLine(QPointF(l / 2.0 + 16, 114), QPointF(l - 60, 114));
     Etoile(p, QPointF(l / 2.0, 114), 9);
+    Eventail(p, QPointF(l / 2.0, 204), 30, 44);
+    p.end();
+    return img;
+}
+
+}  // namespace
+
+QImage DessineAPropos(bool francais) {
+    static const QImage fond = FondAPropos();
+    QImage img = fond.copy();
+    QPainter p(&img);
+    Lisse(p);
+    const int l = img.width();
     const QString ligne = francais
         ? QStringLiteral("Poker à cinq cartes, en tête-à-tête, dans un saloon.")
         : QStringLiteral("Five-card draw poker, heads-up, in a Western saloon.");
-    p.setPen(Qt::NoPen);
-    p.setBrush(kContour);
-    p.drawPath(CheminTexte(ligne, QRectF(24, 126, l - 48, 20), 14, true, false));
-    Eventail(p, QPointF(l / 2.0, 204), 30, 44);
+    Texte(p, ligne, QRectF(24, 126, l - 48, 20), 14, true, false, kContour);
     p.end();
     return img;
 }

@@ -5,6 +5,9 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <map>
+#include <utility>
+
 namespace scene {
 namespace {
 
@@ -35,6 +38,10 @@ struct Teinte {
     QColor papier, encre;
 };
 
+QRectF OvaleBouton(bool enfonce) {
+    return enfonce ? QRectF(2.5, 3.5, 72, 44) : QRectF(2, 2, 75, 48);
+}
+
 Teinte TeinteBillet(int montant) {
     switch (montant) {
     case 50: return {QColor(0xe6, 0xd6, 0xe2), QColor(0x6a, 0x2c, 0x5a)};
@@ -63,20 +70,17 @@ void BilletDebout(QPainter& p, const QRectF& r, int montant) {
     p.drawChord(QRectF(c.x() - rx * 0.7, c.y() + rx * 0.1, rx * 1.4, rx * 1.2), 0, 180 * 16);
     // Amount in the corners.
     const QString n = QString::number(montant);
-    const QPainterPath haut = CheminTexte(n, QRectF(r.left() + 3, r.top() + 3, r.width() - 6, 10), 9, false);
-    const QPainterPath bas = CheminTexte(n, QRectF(r.left() + 3, r.bottom() - 13, r.width() - 6, 10), 9, false);
-    p.drawPath(haut);
-    p.drawPath(bas);
+    Texte(p, n, QRectF(r.left() + 3, r.top() + 3, r.width() - 6, 10), 9, false, true, t.encre);
+    Texte(p, n, QRectF(r.left() + 3, r.bottom() - 13, r.width() - 6, 10), 9, false, true, t.encre);
 }
 
-}  // namespace
-
-QImage DessineBouton(const QString& mot, bool enfonce, int yTable) {
+// The oval without its word; the same for every button of a place and state.
+QImage CorpsBouton(bool enfonce, int yTable) {
     const int l = enfonce ? 77 : 79, h = enfonce ? 50 : 54;
     QImage img = FondSous(kBoutonsX, yTable, l, h);
     QPainter p(&img);
     Lisse(p);
-    const QRectF ovale = enfonce ? QRectF(2.5, 3.5, 72, 44) : QRectF(2, 2, 75, 48);
+    const QRectF ovale = OvaleBouton(enfonce);
     if (!enfonce) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 90));
@@ -98,7 +102,21 @@ QImage DessineBouton(const QString& mot, bool enfonce, int yTable) {
         p.setBrush(QColor(255, 240, 210, 70));
         p.drawEllipse(QRectF(ovale.left() + 14, ovale.top() + 5, ovale.width() - 28, 10));
     }
-    const QRectF boite = ovale.adjusted(9, 0, -9, 0).translated(enfonce ? 0.5 : 0, enfonce ? 1 : 0);
+    p.end();
+    return img;
+}
+
+}  // namespace
+
+QImage DessineBouton(const QString& mot, bool enfonce, int yTable) {
+    static std::map<std::pair<bool, int>, QImage> corps;
+    auto it = corps.find({enfonce, yTable});
+    if (it == corps.end())
+        it = corps.emplace(std::pair{enfonce, yTable}, CorpsBouton(enfonce, yTable)).first;
+    QImage img = it->second.copy();
+    QPainter p(&img);
+    Lisse(p);
+    const QRectF boite = OvaleBouton(enfonce).adjusted(9, 0, -9, 0).translated(enfonce ? 0.5 : 0, enfonce ? 1 : 0);
     TexteContoure(p, mot, boite, 17, enfonce ? kJaune.darker(115) : kJaune, 3.0);
     p.end();
     return img;

@@ -3,7 +3,11 @@
 #include "assets/scene/dessins.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 
+#include <algorithm>
+
+#include <cmath>
 #include <cstdint>
 
 namespace scene {
@@ -20,14 +24,22 @@ void Lisse(QPainter& p) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QPainterPath CheminTexte(const QString& texte, const QRectF& boite, int taillePx, bool serif,
-                         bool gras) {
+namespace {
+
+QFont Police(int taillePx, bool serif, bool gras) {
     QFont f(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
     f.setPixelSize(taillePx);
     f.setBold(gras);
     f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+}  // namespace
+
+QPainterPath CheminTexte(const QString& texte, const QRectF& boite, int taillePx, bool serif,
+                         bool gras) {
     QPainterPath chemin;
-    chemin.addText(0, 0, f, texte);
+    chemin.addText(0, 0, Police(taillePx, serif, gras), texte);
     const QRectF r = chemin.boundingRect();
     QTransform t;
     const qreal sx = r.width() > boite.width() ? boite.width() / r.width() : 1.0;
@@ -37,19 +49,38 @@ QPainterPath CheminTexte(const QString& texte, const QRectF& boite, int taillePx
     return t.map(chemin);
 }
 
+void Texte(QPainter& p, const QString& texte, const QRectF& boite, int taillePx, bool serif,
+           bool gras, const QColor& couleur, qreal contour) {
+    // Glyphs drawn through the glyph cache: much cheaper than outlines.
+    QFont f = Police(taillePx, serif, gras);
+    const QFontMetricsF m(f);
+    const QRectF encre = m.tightBoundingRect(texte);
+    const qreal largeur = m.horizontalAdvance(texte);
+    if (largeur > boite.width()) {
+        f.setStretch(std::max(50, int(100 * boite.width() / largeur)));
+    }
+    const QFontMetricsF m2(f);
+    const qreal l2 = m2.horizontalAdvance(texte);
+    const QPointF base(boite.center().x() - l2 / 2,
+                       boite.center().y() - (encre.top() + encre.bottom()) / 2);
+    p.save();
+    p.setFont(f);
+    if (contour > 0) {
+        p.setPen(kContour);
+        const qreal r = contour / 2;
+        for (int i = 0; i < 8; ++i) {
+            const qreal a = i * M_PI / 4;
+            p.drawText(base + QPointF(r * std::cos(a), r * std::sin(a)), texte);
+        }
+    }
+    p.setPen(couleur);
+    p.drawText(base, texte);
+    p.restore();
+}
+
 void TexteContoure(QPainter& p, const QString& texte, const QRectF& boite, int taillePx,
                    const QColor& fond, qreal contour, bool serif) {
-    const QPainterPath chemin = CheminTexte(texte, boite, taillePx, serif);
-    p.save();
-    if (contour > 0) {
-        p.setPen(QPen(kContour, contour, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(chemin);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(fond);
-    p.drawPath(chemin);
-    p.restore();
+    Texte(p, texte, boite, taillePx, serif, true, fond, contour);
 }
 
 double Bruit(int x, int y, int graine) {

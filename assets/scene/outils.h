@@ -32,6 +32,10 @@ void Lisse(QPainter& p);
 // Outline of a text centred in a box, squeezed sideways if too wide.
 QPainterPath CheminTexte(const QString& texte, const QRectF& boite, int taillePx, bool serif,
                          bool gras = true);
+// A text centred in a box, squeezed sideways if too wide, with an optional
+// dark outline of the given width.
+void Texte(QPainter& p, const QString& texte, const QRectF& boite, int taillePx, bool serif,
+           bool gras, const QColor& couleur, qreal contour = 0);
 // A word filled in one colour with a dark outline of the given width.
 void TexteContoure(QPainter& p, const QString& texte, const QRectF& boite, int taillePx,
                    const QColor& fond, qreal contour, bool serif = true);

@@ -240,40 +240,48 @@ void Table(QPainter& p) {
     p.setBrush(QColor(0, 0, 0, 90));
     p.drawEllipse(kCentreTable + QPointF(0, 14), kRayonX + 6, kRayonY + 4);
     // Wooden rail.
-    QRadialGradient bois(kCentreTable, kRayonX);
-    bois.setColorAt(0.85, QColor(0x9a, 0x62, 0x2e));
-    bois.setColorAt(1.0, QColor(0x5e, 0x38, 0x18));
     p.setPen(QPen(kContour, 2));
     p.setBrush(QColor(0x7e, 0x4c, 0x22));
     p.drawEllipse(kCentreTable, kRayonX, kRayonY);
     p.setPen(QPen(QColor(0xb8, 0x80, 0x44), 2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(kCentreTable, kRayonX - 4, kRayonY - 4);
-    // Felt, lighter in the middle.
-    QRadialGradient feutre(kCentreTable + QPointF(0, -30), kRayonX);
-    feutre.setColorAt(0, kFeutreClair);
-    feutre.setColorAt(0.7, kFeutre);
-    feutre.setColorAt(1, kFeutreFonce);
-    p.setPen(QPen(kContour, 2));
-    p.setBrush(feutre);
+    // The felt itself is shaded pixel by pixel (GrainFeutre), then outlined.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFeutre);
     p.drawEllipse(kCentreTable, kRayonX - kRail, kRayonY - kRail);
 }
 
-// Fine speckle on the felt only, so the cloth reads as cloth.
+void BordFeutre(QPainter& p) {
+    p.setPen(QPen(kContour, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(kCentreTable, kRayonX - kRail, kRayonY - kRail);
+}
+
+// The felt, lighter toward the middle, with a fine speckle so the cloth
+// reads as cloth. One pass over the pixels: cheaper than a gradient fill.
 void GrainFeutre(QImage& img) {
-    const qreal rx = kRayonX - kRail - 2, ry = kRayonY - kRail - 2;
+    const qreal rx = kRayonX - kRail - 1, ry = kRayonY - kRail - 1;
+    const QPointF lumiere = kCentreTable + QPointF(0, -30);
+    const QColor stops[] = {kFeutreClair, kFeutre, kFeutreFonce};
     for (int y = 0; y < img.height(); ++y) {
         QRgb* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
-        const qreal dy = (y - kCentreTable.y()) / ry;
+        const qreal dy = (y + 0.5 - kCentreTable.y()) / ry;
         if (std::abs(dy) >= 1) continue;
         const qreal demi = rx * std::sqrt(1 - dy * dy);
         const int x0 = std::max(0, int(std::ceil(kCentreTable.x() - demi)));
         const int x1 = std::min(img.width() - 1, int(kCentreTable.x() + demi));
+        const qreal ly = y + 0.5 - lumiere.y();
         for (int x = x0; x <= x1; ++x) {
-            const int d = int(Bruit(x, y, 3) * 13) - 6;
-            const QRgb c = ligne[x];
-            ligne[x] = qRgba(std::clamp(qRed(c) + d / 2, 0, 255), std::clamp(qGreen(c) + d, 0, 255),
-                             std::clamp(qBlue(c) + d / 2, 0, 255), qAlpha(c));
+            const qreal lx = x + 0.5 - lumiere.x();
+            const qreal d = std::min(1.0, std::sqrt(lx * lx + ly * ly) / kRayonX);
+            const QColor& a = d < 0.7 ? stops[0] : stops[1];
+            const QColor& b = d < 0.7 ? stops[1] : stops[2];
+            const qreal f = d < 0.7 ? d / 0.7 : (d - 0.7) / 0.3;
+            const int n = int(Bruit(x, y, 3) * 13) - 6;
+            ligne[x] = qRgb(std::clamp(int(a.red() + (b.red() - a.red()) * f) + n / 2, 0, 255),
+                            std::clamp(int(a.green() + (b.green() - a.green()) * f) + n, 0, 255),
+                            std::clamp(int(a.blue() + (b.blue() - a.blue()) * f) + n / 2, 0, 255));
         }
     }
 }
@@ -315,6 +323,7 @@ QImage DessineSalle() {
     GrainFeutre(img);
     p.begin(&img);
     Lisse(p);
+    BordFeutre(p);
     Cadre(p);
     p.end();
     return img;

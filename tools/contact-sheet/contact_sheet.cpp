@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -209,7 +211,36 @@ int main(int argc, char** argv) {
     QString prefixe = QStringLiteral("contact-sheet");
     for (const QString& a : args)
         if (!a.startsWith(QStringLiteral("--"))) prefixe = a;
+    if (args.contains(QStringLiteral("--temps"))) {
+        // Cost of each code-drawn picture, first call (caches cold).
+        std::vector<std::pair<double, const char*>> couts;
+        for (auto inv : {InventaireScene(), InventairePersonnages()})
+            for (const EntreeInventaire& e : inv)
+                if (e.dessin) {
+                    QElapsedTimer c;
+                    c.start();
+                    e.dessin();
+                    double premier = c.nsecsElapsed() / 1e6, mini = 1e9;
+                    for (int k = 0; k < 5; ++k) {
+                        c.restart();
+                        e.dessin();
+                        mini = std::min(mini, c.nsecsElapsed() / 1e6);
+                    }
+                    std::printf("%8.2f %8.2f ms  %s\n", premier, mini, e.nom);
+                    couts.push_back({premier, e.nom});
+                }
+        std::sort(couts.begin(), couts.end(), [](auto& a, auto& b) { return a.first > b.first; });
+        for (size_t i = 0; i < couts.size() && i < 15; ++i)
+            std::printf("%8.2f ms  %s\n", couts[i].first, couts[i].second);
+        return 0;
+    }
     QElapsedTimer chrono;
+    if (args.contains(QStringLiteral("--polices"))) {
+        // The game's window loads the font database before any picture.
+        chrono.start();
+        QFontMetrics(QFont(QStringLiteral("DejaVu Sans"))).horizontalAdvance(QStringLiteral("$300"));
+        std::printf("font database: %.1f ms\n", chrono.nsecsElapsed() / 1e6);
+    }
     chrono.start();
     const MagasinImages& magasin = sceneSeule ? *new MagasinImages({InventaireScene()})
                                               : MagasinImages::Instance();
