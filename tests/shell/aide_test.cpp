@@ -14,6 +14,7 @@
 #include "dialogues_test_outils.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "shell/menus.h"
 
 namespace {
 
@@ -210,6 +211,16 @@ TEST_F(Aide, StaysUsableWhileTheTableWaits) {
     EXPECT_TRUE(tableAttendait);
     EXPECT_EQ(onglets->currentIndex(), 1);
     EXPECT_TRUE(aide->HelpHands->isVisible());
+}
+
+TEST_F(Aide, TheMenuItemOpensItWithoutModality) {
+    Form1 table;
+    ConnecteMenus(table);
+    table.MenuHelp->trigger();
+    ASSERT_NE(AideOuverte(), nullptr);
+    EXPECT_TRUE(AideOuverte()->isVisible());
+    EXPECT_FALSE(AideOuverte()->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "assets/magasin.h"
 #include "dialogues_test_outils.h"
+#include "render/form1.h"
+#include "shell/menus.h"
 
 namespace {
 
@@ -148,7 +150,9 @@ TEST_F(Options, WesternChosenThenCancelledStaysInUse) {
 TEST_F(Options, SaveWithTheOtherLanguageWritesItAndKeepsTheRunningOne) {
     Reglages& r = EtatDuJeu().reglages;
     r.LangueChoisie = "UK";
-    OptionsDorvane d;
+    Form1 table;
+    const QString menuAvant = table.MenuHelp->text();
+    OptionsDorvane d(&table);
     d.show();
     d.Lang[0]->click();
     d.DelayTurn->setText("900");
@@ -167,6 +171,7 @@ TEST_F(Options, SaveWithTheOtherLanguageWritesItAndKeepsTheRunningOne) {
     EXPECT_EQ(lignes[7], "900");
     EXPECT_EQ(lignes[10], "FR");
     EXPECT_EQ(r.LangueChoisie, "UK");
+    EXPECT_EQ(table.MenuHelp->text(), menuAvant);
     EXPECT_EQ(r.DelayTurn, 900);
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(d.OptCan->isEnabled());
@@ -203,6 +208,23 @@ TEST_F(Options, OutOfRangeSettingsOpenWithoutHarm) {
     d.OK->click();
     EXPECT_EQ(r.PremierJoueur, 2);
     EXPECT_EQ(r.DosCarte, 11);
+}
+
+TEST_F(Options, TheMenuItemOpensTheDialogModally) {
+    Form1 table;
+    ConnecteMenus(table);
+    bool vu = false;
+    QTimer sonde;
+    sonde.setInterval(10);
+    QObject::connect(&sonde, &QTimer::timeout, [&] {
+        if (auto* d = dynamic_cast<OptionsDorvane*>(QApplication::activeModalWidget())) {
+            vu = true;
+            d->OptCan->click();
+        }
+    });
+    sonde.start();
+    table.MenuOptions->trigger();
+    EXPECT_TRUE(vu);
 }
 
 }  // namespace
