@@ -38,19 +38,13 @@ QImage DessineBilletPile(int largeur, int hauteur) {
     QImage img = Toile(largeur, hauteur);
     QPainter p(&img);
     Lisse(p);
-    const qreal bas = hauteur - 3.5, retrait = largeur * 0.12;
+    const qreal bas = hauteur - 2.5, retrait = largeur * 0.12;
     QPainterPath dessus;
     dessus.moveTo(0.75 + retrait, 1);
     dessus.lineTo(largeur - 0.75 - retrait, 1);
     dessus.lineTo(largeur - 0.75, bas);
     dessus.lineTo(0.75, bas);
     dessus.closeSubpath();
-    // Edge of the paper.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kContour);
-    p.drawRect(QRectF(0.75, bas - 1, largeur - 1.5, hauteur - bas + 1));
-    p.setBrush(kPapier.darker(118));
-    p.drawRect(QRectF(1.5, bas, largeur - 3, 1.6));
     p.setPen(QPen(kContour, 1.2));
     p.setBrush(kPapier);
     p.drawPath(dessus);
@@ -76,6 +70,16 @@ QImage DessineBilletPile(int largeur, int hauteur) {
     p.drawEllipse(QPointF(9, bas - 8), 2.0, 1.6);
     p.drawEllipse(QPointF(largeur - 9, bas - 8), 2.0, 1.6);
     p.end();
+    // The paper's edge: the two rows that stay visible under the next bill
+    // of the pile, a light one and a shadowed one.
+    for (int x = 1; x < largeur - 1; ++x) {
+        img.setPixel(x, hauteur - 2, qRgb(0xc4, 0xd0, 0x9c));
+        img.setPixel(x, hauteur - 1, qRgb(0x5a, 0x6c, 0x48));
+    }
+    img.setPixel(0, hauteur - 2, kContour.rgb());
+    img.setPixel(largeur - 1, hauteur - 2, kContour.rgb());
+    img.setPixel(0, hauteur - 1, kContour.rgb());
+    img.setPixel(largeur - 1, hauteur - 1, kContour.rgb());
     return img;
 }
 

@@ -16,7 +16,7 @@ constexpr int kH = 510;
 constexpr int kBord = 9;         // dark wooden border
 constexpr int kSol = 252;        // where the wall meets the floor
 constexpr QPointF kCentreTable{335, 425};
-constexpr qreal kRayonX = 340, kRayonY = 220;  // outer edge of the rail
+constexpr qreal kRayonX = 358, kRayonY = 220;  // outer edge of the rail
 constexpr qreal kRail = 15;
 
 void Mur(QPainter& p) {
