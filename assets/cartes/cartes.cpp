@@ -3,7 +3,10 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <map>
 
 namespace cartes {
 
@@ -75,6 +78,65 @@ const QPainterPath& FormeCouleur(int couleur) {
     return formes[static_cast<size_t>((couleur - 1) & 3)];
 }
 
+namespace {
+
+struct CleTampon {
+    const QPainterPath* chemin;
+    qint64 m11, m22;  // scale and flip, in 1/1024
+    int phaseX, phaseY;  // sub-pixel phase, in 1/16 px
+    QRgb couleur;
+    auto operator<=>(const CleTampon&) const = default;
+};
+
+struct Sprite {
+    QImage image;
+    QPoint decalage;  // from the integer part of the translation
+};
+
+std::map<CleTampon, Sprite>& Tampon() {
+    static std::map<CleTampon, Sprite> tampon;
+    return tampon;
+}
+
+}  // namespace
+
+void VideTampon() { Tampon().clear(); }
+
+void RempliChemin(QPainter& p, const QPainterPath& chemin) {
+    const QTransform t = p.transform();
+    const QBrush brosse = p.brush();
+    if (t.type() > QTransform::TxScale || brosse.style() != Qt::SolidPattern ||
+        p.pen().style() != Qt::NoPen || !p.testRenderHint(QPainter::Antialiasing)) {
+        p.drawPath(chemin);
+        return;
+    }
+    const int entierX = static_cast<int>(std::floor(t.dx()));
+    const int entierY = static_cast<int>(std::floor(t.dy()));
+    const int phaseX = static_cast<int>(std::lround((t.dx() - entierX) * 16));
+    const int phaseY = static_cast<int>(std::lround((t.dy() - entierY) * 16));
+    const CleTampon cle{&chemin, std::llround(t.m11() * 1024), std::llround(t.m22() * 1024), phaseX,
+                        phaseY, brosse.color().rgba()};
+    auto it = Tampon().find(cle);
+    if (it == Tampon().end()) {
+        const QTransform local(t.m11(), 0, 0, t.m22(), phaseX / 16.0, phaseY / 16.0);
+        const QPainterPath forme = local.map(chemin);
+        const QRect boite = forme.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        Sprite s{QImage(boite.size(), QImage::Format_ARGB32_Premultiplied), boite.topLeft()};
+        s.image.fill(Qt::transparent);
+        QPainter q(&s.image);
+        q.setRenderHint(QPainter::Antialiasing);
+        q.setPen(Qt::NoPen);
+        q.setBrush(brosse.color());
+        q.translate(-boite.topLeft());
+        q.drawPath(forme);
+        q.end();
+        it = Tampon().emplace(cle, std::move(s)).first;
+    }
+    p.setTransform(QTransform());
+    p.drawImage(QPoint(entierX, entierY) + it->second.decalage, it->second.image);
+    p.setTransform(t);
+}
+
 void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse) {
     const QTransform avant = p.transform();
     QTransform t = avant;
@@ -82,7 +144,7 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
     if (renverse) t.rotate(180);
     t.scale(taille, taille);
     p.setTransform(t);
-    p.drawPath(FormeCouleur(couleur));
+    RempliChemin(p, FormeCouleur(couleur));
     p.setTransform(avant);
 }
 
@@ -103,20 +165,86 @@ QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF
     return t.map(brut);
 }
 
+QImage PeintPixels(const std::function<QRgb(qreal x, qreal y)>& couleur) {
+    QImage cellule(kLargeur, kHauteur, QImage::Format_RGB32);
+    for (int y = 0; y < kHauteur; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(cellule.scanLine(y));
+        for (int x = 0; x < kLargeur; ++x) ligne[x] = couleur(x + 0.5, y + 0.5) | 0xff000000;
+    }
+    return cellule;
+}
+
+QRgb Melange(QRgb a, QRgb b, qreal t) {
+    t = std::clamp<qreal>(t, 0, 1);
+    auto canal = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
+    return qRgb(canal(qRed(a), qRed(b)), canal(qGreen(a), qGreen(b)), canal(qBlue(a), qBlue(b)));
+}
+
+QRgb Interpole(std::initializer_list<std::pair<qreal, QRgb>> arrets, qreal t) {
+    const auto* precedent = arrets.begin();
+    if (t <= precedent->first) return precedent->second;
+    for (const auto* a = arrets.begin() + 1; a != arrets.end(); ++a) {
+        if (t <= a->first)
+            return Melange(precedent->second, a->second, (t - precedent->first) / (a->first - precedent->first));
+        precedent = a;
+    }
+    return precedent->second;
+}
+
+namespace {
+
+// What lies around and on the border of a card, and how much of each pixel
+// belongs to the inside of the body.
+struct Pourtour {
+    QImage exterieur;  // felt, border line; RGB32
+    QImage interieur;  // coverage of the inside, 0..255 in the red channel
+};
+
+const Pourtour& PourtourPour(QColor bord) {
+    static std::map<QRgb, Pourtour> caches;
+    auto it = caches.find(bord.rgb());
+    if (it != caches.end()) return it->second;
+    Pourtour c{QImage(kLargeur, kHauteur, QImage::Format_RGB32), QImage(kLargeur, kHauteur, QImage::Format_RGB32)};
+    c.exterieur.fill(kFeutre);
+    {
+        QPainter p(&c.exterieur);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(bord, 1));
+        p.setBrush(Qt::black);
+        p.drawRoundedRect(QRectF(0.5, 0.5, kLargeur - 1, kHauteur - 1), 4.5, 4.5);
+    }
+    c.interieur.fill(Qt::black);
+    {
+        QPainter p(&c.interieur);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(QRectF(1, 1, kLargeur - 2, kHauteur - 2), 4, 4);
+    }
+    return caches.emplace(bord.rgb(), std::move(c)).first->second;
+}
+
+}  // namespace
+
 QImage CorpsCarte(const std::function<void(QPainter&, const QRectF&)>& fond, QColor bord) {
     QImage cellule(kLargeur, kHauteur, QImage::Format_RGB32);
     cellule.fill(kFeutre);
-    QPainter p(&cellule);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF corps(0.5, 0.5, kLargeur - 1, kHauteur - 1);
-    QPainterPath contour;
-    contour.addRoundedRect(corps, 4.5, 4.5);
-    p.setClipPath(contour);
-    fond(p, corps);
-    p.setClipping(false);
-    p.setPen(QPen(bord, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(contour);
+    {
+        QPainter p(&cellule);
+        p.setRenderHint(QPainter::Antialiasing);
+        fond(p, QRectF(0.5, 0.5, kLargeur - 1, kHauteur - 1));
+    }
+    const Pourtour& pourtour = PourtourPour(bord);
+    for (int y = 0; y < kHauteur; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(cellule.scanLine(y));
+        const auto* ext = reinterpret_cast<const QRgb*>(pourtour.exterieur.constScanLine(y));
+        const auto* inte = reinterpret_cast<const QRgb*>(pourtour.interieur.constScanLine(y));
+        for (int x = 0; x < kLargeur; ++x) {
+            const int a = qRed(inte[x]);
+            if (a == 255) continue;
+            ligne[x] = a == 0 ? ext[x] : Melange(ext[x], ligne[x], a / 255.0);
+        }
+    }
     return cellule;
 }
 

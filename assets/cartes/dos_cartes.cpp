@@ -3,8 +3,6 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
-#include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <cmath>
 #include <cstring>
@@ -25,12 +23,10 @@ quint32 Hache(quint32 n) {
 }
 
 // White margin and an inner field; returns the field.
-QRectF Marge(QPainter& p, const QRectF& r, qreal marge, QColor fond) {
+QRectF Marge(QPainter& p, const QRectF& r, int marge, QColor fond) {
     p.fillRect(r, QColor(0xfb, 0xfb, 0xf6));
     const QRectF champ = r.adjusted(marge, marge, -marge, -marge);
-    QPainterPath arrondi;
-    arrondi.addRoundedRect(champ, 2.5, 2.5);
-    p.setClipPath(arrondi, Qt::IntersectClip);
+    p.setClipRect(champ.toAlignedRect());
     p.fillRect(champ, fond);
     return champ;
 }
@@ -75,16 +71,15 @@ void Couronne(QPainter& p, QPointF c, qreal e) {
 
 // 2: crimson with a gold diaper of dots, a double gold frame and a crown.
 void Imperial(QPainter& p, const QRectF& r) {
-    QRadialGradient fond(r.center(), 55);
-    fond.setColorAt(0, QColor(0x9a, 0x16, 0x2a));
-    fond.setColorAt(1, QColor(0x5a, 0x08, 0x16));
-    p.fillRect(r, fond);
+    p.drawImage(0, 0, PeintPixels([c = r.center()](qreal x, qreal y) {
+        return Melange(qRgb(0x9a, 0x16, 0x2a), qRgb(0x5a, 0x08, 0x16), std::hypot(x - c.x(), y - c.y()) / 55);
+    }));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xe0, 0xb4, 0x4c, 170));
     for (int j = 0; j < 20; ++j)
         for (int i = 0; i < 16; ++i)
             if ((i + j) % 2 == 0) p.drawEllipse(QPointF(i * 5 + 0.5, j * 5 + 0.5), 0.8, 0.8);
-    Cadre(p, r.adjusted(3.5, 3.5, -3.5, -3.5), kOr, 1.2, 2);
+    Cadre(p, r.adjusted(3, 3, -3, -3), kOr, 1.2, 2);
     Cadre(p, r.adjusted(6, 6, -6, -6), kOr, 0.6, 1.5);
     p.setPen(QPen(kOr, 1.2));
     p.setBrush(QColor(0x4a, 0x06, 0x12));
@@ -97,21 +92,20 @@ void Imperial(QPainter& p, const QRectF& r) {
 
 // 3: one single rosette on a plain field.
 void Solo(QPainter& p, const QRectF& r) {
-    QRadialGradient fond(r.center(), 60);
-    fond.setColorAt(0, QColor(0x1a, 0x7a, 0x84));
-    fond.setColorAt(1, QColor(0x0b, 0x3e, 0x46));
-    p.fillRect(r, fond);
+    p.drawImage(0, 0, PeintPixels([c = r.center()](qreal x, qreal y) {
+        return Melange(qRgb(0x1a, 0x7a, 0x84), qRgb(0x0b, 0x3e, 0x46), std::hypot(x - c.x(), y - c.y()) / 60);
+    }));
     const QPointF c = r.center();
     const QColor creme(0xf2, 0xe8, 0xcf);
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 16; ++k) {
         const qreal a = k * M_PI / 8;
-        const qreal l = (k % 2) ? 17 : 26;
+        const qreal l = (k % 2) ? 18 : 27;
         QPainterPath rayon;
         rayon.moveTo(c);
-        rayon.lineTo(c + QPointF(std::cos(a - 0.17) * 7, std::sin(a - 0.17) * 7));
+        rayon.lineTo(c + QPointF(std::cos(a - 0.2) * 9, std::sin(a - 0.2) * 9));
         rayon.lineTo(c + QPointF(std::cos(a) * l, std::sin(a) * l));
-        rayon.lineTo(c + QPointF(std::cos(a + 0.17) * 7, std::sin(a + 0.17) * 7));
+        rayon.lineTo(c + QPointF(std::cos(a + 0.2) * 9, std::sin(a + 0.2) * 9));
         rayon.closeSubpath();
         p.setBrush(k % 2 ? QColor(0xc9, 0xa8, 0x5c) : creme);
         p.drawPath(rayon);
@@ -119,56 +113,57 @@ void Solo(QPainter& p, const QRectF& r) {
     p.setBrush(QColor(0x0b, 0x3e, 0x46));
     p.setPen(QPen(creme, 1));
     p.drawEllipse(c, 5, 5);
-    Cadre(p, r.adjusted(3.5, 3.5, -3.5, -3.5), creme, 0.8);
+    Cadre(p, r.adjusted(3, 3, -3, -3), creme, 0.8);
 }
 
 // 4: a club plaid, as on the decks kept at a bridge table.
 void Bridge(QPainter& p, const QRectF& r) {
+    // Green bands woven over navy, crossed by thin red and gold threads.
+    const QImage tissu = PeintPixels([](qreal x, qreal y) {
+        const int u = static_cast<int>(x) % 12, v = static_cast<int>(y) % 12;
+        if (u == 5 || v == 5) return qRgb(0xb8, 0x2c, 0x34);
+        // The gold thread shows every other stitch, as woven.
+        if ((u == 10 && static_cast<int>(y) % 2 == 0) || (v == 10 && static_cast<int>(x) % 2 == 0))
+            return qRgb(0xc8, 0xae, 0x58);
+        const bool bu = u >= 2 && u < 9, bv = v >= 2 && v < 9;
+        if (bu && bv) return qRgb(0x2a, 0x7a, 0x4a);
+        if (bu || bv) return qRgb(0x22, 0x56, 0x5a);
+        return qRgb(0x1a, 0x2c, 0x5e);
+    });
     const QRectF champ = Marge(p, r, 4, QColor(0x1a, 0x2c, 0x5e));
-    p.setPen(Qt::NoPen);
-    const QColor vert(0x1e, 0x6a, 0x3c, 150);
-    for (qreal x = champ.left(); x < champ.right(); x += 12) p.fillRect(QRectF(x + 3, champ.top(), 5, 100), vert);
-    for (qreal y = champ.top(); y < champ.bottom(); y += 12) p.fillRect(QRectF(champ.left(), y + 3, 100, 5), vert);
-    const QColor rouge(0xd0, 0x30, 0x30, 200), jaune(0xf0, 0xd0, 0x60, 150);
-    for (qreal x = champ.left(); x < champ.right(); x += 12) {
-        p.fillRect(QRectF(x + 5, champ.top(), 0.8, 100), rouge);
-        p.fillRect(QRectF(x + 10.5, champ.top(), 0.5, 100), jaune);
-    }
-    for (qreal y = champ.top(); y < champ.bottom(); y += 12) {
-        p.fillRect(QRectF(champ.left(), y + 5, 100, 0.8), rouge);
-        p.fillRect(QRectF(champ.left(), y + 10.5, 100, 0.5), jaune);
-    }
+    p.drawImage(0, 0, tissu);
     Cadre(p, champ, QColor(0x1a, 0x2c, 0x5e), 1);
 }
 
 QPainterPath FleurDeLys() {
     QPainterPath f;
-    // Middle petal.
+    // Middle petal, a tall drop.
     f.moveTo(0, -1);
-    f.cubicTo(0.35, -0.6, 0.3, -0.1, 0.12, 0.2);
-    f.lineTo(-0.12, 0.2);
-    f.cubicTo(-0.3, -0.1, -0.35, -0.6, 0, -1);
+    f.cubicTo(0.34, -0.72, 0.34, -0.25, 0.1, 0.22);
+    f.lineTo(-0.1, 0.22);
+    f.cubicTo(-0.34, -0.25, -0.34, -0.72, 0, -1);
     f.closeSubpath();
-    // Curled side petals.
     for (int s : {-1, 1}) {
+        // Side petal rising from the band and curling down at its tip.
         QPainterPath c;
-        c.moveTo(0.12 * s, 0.15);
-        c.cubicTo(0.35 * s, -0.45, 0.95 * s, -0.45, 0.85 * s, 0.0);
-        c.cubicTo(0.8 * s, 0.2, 0.6 * s, 0.15, 0.6 * s, 0.0);
-        c.cubicTo(0.55 * s, 0.22, 0.3 * s, 0.3, 0.12 * s, 0.32);
+        c.moveTo(0.08 * s, 0.22);
+        c.cubicTo(0.2 * s, -0.25, 0.7 * s, -0.55, 0.95 * s, -0.2);
+        c.cubicTo(1.05 * s, 0.0, 0.85 * s, 0.18, 0.7 * s, 0.02);
+        c.cubicTo(0.62 * s, 0.15, 0.4 * s, 0.2, 0.08 * s, 0.3);
         c.closeSubpath();
         f = f.united(c);
+        // Flared foot under the band.
+        QPainterPath p;
+        p.moveTo(0.06 * s, 0.4);
+        p.cubicTo(0.2 * s, 0.45, 0.45 * s, 0.55, 0.5 * s, 0.8);
+        p.cubicTo(0.35 * s, 0.65, 0.15 * s, 0.62, 0, 0.62);
+        p.lineTo(0, 0.4);
+        p.closeSubpath();
+        f = f.united(p);
     }
     QPainterPath bande;
-    bande.addRect(QRectF(-0.45, 0.22, 0.9, 0.16));
-    QPainterPath pied;
-    pied.moveTo(-0.1, 0.38);
-    pied.lineTo(0.1, 0.38);
-    pied.lineTo(0.25, 0.75);
-    pied.lineTo(0, 0.6);
-    pied.lineTo(-0.25, 0.75);
-    pied.closeSubpath();
-    return f.united(bande).united(pied).simplified();
+    bande.addRect(QRectF(-0.42, 0.22, 0.84, 0.18));
+    return f.united(bande).simplified();
 }
 
 // 5: gold lilies on royal blue.
@@ -178,19 +173,19 @@ void FrenchKings(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(kOr);
     const QTransform avant = p.transform();
-    for (int j = 0; j < 7; ++j) {
-        for (int i = 0; i < 5; ++i) {
-            const qreal x = 8 + i * 14 + ((j % 2) ? 7 : 0);
-            const qreal y = 7 + j * 14;
+    for (int j = 0; j < 6; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            const qreal x = 10 + i * 17 + ((j % 2) ? 8.5 : 0);
+            const qreal y = 10 + j * 16;
             QTransform t = avant;
             t.translate(x, y);
-            t.scale(4.2, 4.2);
+            t.scale(6, 6);
             p.setTransform(t);
-            p.drawPath(lys);
+            RempliChemin(p, lys);
         }
     }
     p.setTransform(avant);
-    Cadre(p, r.adjusted(2.5, 2.5, -2.5, -2.5), kOr, 1);
+    Cadre(p, r.adjusted(2, 2, -2, -2), kOr, 1);
 }
 
 // 6 and 7: diagonal stripes struck through by a lightning bolt.
@@ -215,12 +210,13 @@ void Strikes(QPainter& p, const QRectF& r, QColor fonce, QColor clair, bool miro
 
 // 8: a dusk sky over hills, with stars and a crescent moon.
 void Atmosphere(QPainter& p, const QRectF& r) {
-    QLinearGradient ciel(r.topLeft(), r.bottomLeft());
-    ciel.setColorAt(0, QColor(0x14, 0x10, 0x3a));
-    ciel.setColorAt(0.55, QColor(0x5a, 0x2a, 0x78));
-    ciel.setColorAt(0.8, QColor(0xe0, 0x70, 0x48));
-    ciel.setColorAt(1, QColor(0xf6, 0xc0, 0x60));
-    p.fillRect(r, ciel);
+    p.drawImage(0, 0, PeintPixels([](qreal, qreal y) {
+        return Interpole({{0, qRgb(0x14, 0x10, 0x3a)},
+                          {0.55, qRgb(0x5a, 0x2a, 0x78)},
+                          {0.8, qRgb(0xe0, 0x70, 0x48)},
+                          {1, qRgb(0xf6, 0xc0, 0x60)}},
+                         y / kHauteur);
+    }));
     p.setPen(Qt::NoPen);
     for (quint32 k = 0; k < 40; ++k) {
         const quint32 h = Hache(k + 101);
@@ -243,31 +239,23 @@ void Atmosphere(QPainter& p, const QRectF& r) {
     collines.closeSubpath();
     p.setBrush(QColor(0x1a, 0x12, 0x2a));
     p.drawPath(collines);
-    Cadre(p, r.adjusted(2.5, 2.5, -2.5, -2.5), QColor(0xf6, 0xc0, 0x60, 200), 0.8);
+    Cadre(p, r.adjusted(2, 2, -2, -2), QColor(0xe8, 0xb4, 0x5c), 0.8);
 }
 
 // 9: two families of rings that interfere: an optical unrest.
-void Trouble(QImage& cellule) {
-    const QPointF a(22, 34), b(50, 64);
-    const QRgb c1 = qRgb(0x14, 0x0a, 0x1e), c2 = qRgb(0xd8, 0x20, 0x8c), c3 = qRgb(0xf4, 0xd2, 0x3a);
-    for (int y = 1; y < kHauteur - 1; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(cellule.scanLine(y));
-        for (int x = 1; x < kLargeur - 1; ++x) {
-            const qreal da = std::hypot(x + 0.5 - a.x(), y + 0.5 - a.y());
-            const qreal db = std::hypot(x + 0.5 - b.x(), y + 0.5 - b.y());
-            const bool ra = static_cast<int>(da / 3.2) % 2 == 0;
-            const bool rb = static_cast<int>(db / 3.2) % 2 == 0;
-            ligne[x] = ra == rb ? c1 : (ra ? c2 : c3);
-        }
-    }
+void Trouble(QPainter& p, const QRectF&) {
+    p.drawImage(0, 0, PeintPixels([](qreal x, qreal y) {
+        const bool ra = static_cast<int>(std::hypot(x - 22, y - 34) / 3.2) % 2 == 0;
+        const bool rb = static_cast<int>(std::hypot(x - 50, y - 64) / 3.2) % 2 == 0;
+        return ra == rb ? qRgb(0x14, 0x0a, 0x1e) : (ra ? qRgb(0xd8, 0x20, 0x8c) : qRgb(0xf4, 0xd2, 0x3a));
+    }));
 }
 
 // 10: tooled leather with a stitched border, a horseshoe and stars.
 void RealWestern(QPainter& p, const QRectF& r) {
-    QRadialGradient cuir(r.center() - QPointF(6, 10), 62);
-    cuir.setColorAt(0, QColor(0xa8, 0x6a, 0x32));
-    cuir.setColorAt(1, QColor(0x5a, 0x32, 0x14));
-    p.fillRect(r, cuir);
+    p.drawImage(0, 0, PeintPixels([c = r.center() - QPointF(6, 10)](qreal x, qreal y) {
+        return Melange(qRgb(0xa8, 0x6a, 0x32), qRgb(0x5a, 0x32, 0x14), std::hypot(x - c.x(), y - c.y()) / 62);
+    }));
     p.setPen(QPen(QColor(0xf0, 0xdc, 0xb0), 0.9, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(4, 4, -4, -4), 3, 3);
@@ -280,12 +268,16 @@ void RealWestern(QPainter& p, const QRectF& r) {
     fer.lineTo(c.x() + 8, c.y() - 14);
     fer.cubicTo(c.x() + 11, c.y() + 9, c.x() - 11, c.y() + 9, c.x() - 8, c.y() - 14);
     fer.closeSubpath();
-    QLinearGradient acier(c - QPointF(14, 14), c + QPointF(14, 14));
-    acier.setColorAt(0, QColor(0xe6, 0xe6, 0xea));
-    acier.setColorAt(1, QColor(0x80, 0x80, 0x88));
     p.setPen(QPen(QColor(0x30, 0x1a, 0x08), 0.8));
-    p.setBrush(acier);
+    p.setBrush(QColor(0xa8, 0xa8, 0xb0));
     p.drawPath(fer);
+    // A glint along the left arm of the shoe.
+    p.setPen(QPen(QColor(0xee, 0xee, 0xf2), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath reflet;
+    reflet.moveTo(c.x() - 11.5, c.y() - 12);
+    reflet.cubicTo(c.x() - 15, c.y() + 4, c.x() - 9, c.y() + 10, c.x() - 4, c.y() + 10.5);
+    p.drawPath(reflet);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x30, 0x1a, 0x08));
     for (int k = 0; k < 3; ++k) {
@@ -338,7 +330,7 @@ void Bonapart(QPainter& p, const QRectF& r) {
             t.translate(x, y);
             t.scale(3.6, 3.6);
             p.setTransform(t);
-            p.drawPath(abeille);
+            RempliChemin(p, abeille);
         }
     }
     p.setTransform(avant);
@@ -366,19 +358,6 @@ void Bonapart(QPainter& p, const QRectF& r) {
 }
 
 QImage Dos(int k) {
-    if (k == 9) {
-        QImage c = CorpsCarte([](QPainter& p, const QRectF& r) { p.fillRect(r, Qt::black); }, kBordDos);
-        Trouble(c);
-        // The rings covered the rounded corners: lay the body outline again.
-        const QImage forme = CorpsCarte([](QPainter& p, const QRectF& r) { p.fillRect(r, Qt::white); }, kBordDos);
-        for (int y = 0; y < kHauteur; ++y) {
-            auto* l = reinterpret_cast<QRgb*>(c.scanLine(y));
-            const auto* f = reinterpret_cast<const QRgb*>(forme.constScanLine(y));
-            for (int x = 0; x < kLargeur; ++x)
-                if (f[x] != qRgb(255, 255, 255)) l[x] = f[x];
-        }
-        return c;
-    }
     return CorpsCarte(
         [k](QPainter& p, const QRectF& r) {
             switch (k) {
@@ -390,6 +369,7 @@ QImage Dos(int k) {
                 case 6: Strikes(p, r, QColor(0x1f, 0x4f, 0xb8), QColor(0x9c, 0xbc, 0xec), false); break;
                 case 7: Strikes(p, r, QColor(0xb8, 0x1f, 0x2a), QColor(0xec, 0xa8, 0xa8), true); break;
                 case 8: Atmosphere(p, r); break;
+                case 9: Trouble(p, r); break;
                 case 10: RealWestern(p, r); break;
                 default: Bonapart(p, r); break;
             }
@@ -409,5 +389,6 @@ QImage DessineDosCartes() {
         for (int y = 0; y < kHauteur; ++y)
             std::memcpy(bande.scanLine(y) + (k - 1) * kPasDos * 4, dos.constScanLine(y), kLargeur * 4);
     }
+    VideTampon();
     return bande;
 }

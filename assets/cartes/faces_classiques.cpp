@@ -35,7 +35,7 @@ const Index& Indices() {
 void DessineIndex(QPainter& p, int valeur, int couleur) {
     p.setPen(Qt::NoPen);
     p.setBrush(Encre(couleur));
-    p.drawPath(Indices().rangs[static_cast<size_t>(valeur - 1)]);
+    RempliChemin(p, Indices().rangs[static_cast<size_t>(valeur - 1)]);
     DessinePip(p, couleur, QPointF(7.5, 21), 9);
 }
 
@@ -267,9 +267,11 @@ QImage CarteFigure(int valeur, int couleur) {
 
 QImage DessineTabCartes() {
     using namespace cartes;
-    return AssembleFeuille([](int v, int s) {
+    QImage feuille = AssembleFeuille([](int v, int s) {
         if (v == 1) return CarteAs(s);
         if (v >= 11) return CarteFigure(v, s);
         return CarteChiffre(v, s);
     });
+    VideTampon();
+    return feuille;
 }

@@ -4,8 +4,6 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
-#include <QLinearGradient>
-#include <QRadialGradient>
 
 #include <cmath>
 
@@ -37,7 +35,7 @@ const std::array<QPainterPath, 13>& Rangs() {
 void DessineIndex(QPainter& p, int valeur, int couleur) {
     p.setPen(Qt::NoPen);
     p.setBrush(Encre(couleur));
-    p.drawPath(Rangs()[static_cast<size_t>(valeur - 1)]);
+    RempliChemin(p, Rangs()[static_cast<size_t>(valeur - 1)]);
     DessinePip(p, couleur, QPointF(8.7, 21.5), 8.5);
 }
 
@@ -62,15 +60,14 @@ quint32 Hache(quint32 n) {
 const QImage& Vierge() {
     static const QImage corps = CorpsCarte(
         [](QPainter& p, const QRectF& r) {
-            QLinearGradient papier(r.topLeft(), r.bottomRight());
-            papier.setColorAt(0, QColor(0xf5, 0xe8, 0xc6));
-            papier.setColorAt(1, QColor(0xe6, 0xcf, 0x9c));
-            p.fillRect(r, papier);
-            // Browned edges, as on paper that has been handled.
-            QRadialGradient bords(r.center(), 58);
-            bords.setColorAt(0.55, QColor(0x8a, 0x5a, 0x22, 0));
-            bords.setColorAt(1, QColor(0x8a, 0x5a, 0x22, 90));
-            p.fillRect(r, bords);
+            // Paper darkening towards the lower right and browned at the
+            // edges, as paper that has been handled.
+            p.drawImage(0, 0, PeintPixels([&r](qreal x, qreal y) {
+                const qreal t = ((x - r.left()) + (y - r.top())) / (r.width() + r.height());
+                const QRgb papier = Melange(qRgb(0xf5, 0xe8, 0xc6), qRgb(0xe6, 0xcf, 0x9c), t);
+                const qreal d = std::hypot(x - r.center().x(), y - r.center().y()) / 58;
+                return Melange(papier, qRgb(0x8a, 0x5a, 0x22), (d - 0.55) / 0.45 * 0.35);
+            }));
             p.setPen(Qt::NoPen);
             for (quint32 k = 0; k < 70; ++k) {
                 const quint32 h = Hache(k + 1);
@@ -117,15 +114,24 @@ QImage CarteAs(int couleur) {
     IndexDesDeuxCoins(p, 1, couleur);
     const QPointF centre(35.5, 48);
     p.setPen(QPen(kBrun, 1));
-    QRadialGradient laiton(centre - QPointF(6, 8), 30);
-    laiton.setColorAt(0, QColor(0xf6, 0xd7, 0x7a));
-    laiton.setColorAt(1, QColor(0xb8, 0x82, 0x26));
-    p.setBrush(laiton);
+    p.setBrush(kLaiton);
     p.drawPath(Etoile(centre, 6, 23, 13));
     for (int k = 0; k < 6; ++k) {
         const qreal a = -M_PI / 2 + k * M_PI / 3;
         p.drawEllipse(QPointF(centre.x() + 23.5 * std::cos(a), centre.y() + 23.5 * std::sin(a)), 2.6,
                       2.6);
+    }
+    // Facets: each point lit on one side, shaded on the other.
+    p.setPen(Qt::NoPen);
+    for (int k = 0; k < 6; ++k) {
+        const qreal a = -M_PI / 2 + k * M_PI / 3;
+        const QPointF pointe(centre.x() + 22 * std::cos(a), centre.y() + 22 * std::sin(a));
+        const QPointF creux(centre.x() + 12 * std::cos(a + M_PI / 6), centre.y() + 12 * std::sin(a + M_PI / 6));
+        p.setBrush(QColor(0xb0, 0x7e, 0x22));
+        p.drawPolygon(QPolygonF({centre, pointe, creux}));
+        const QPointF creux2(centre.x() + 12 * std::cos(a - M_PI / 6), centre.y() + 12 * std::sin(a - M_PI / 6));
+        p.setBrush(QColor(0xf2, 0xd0, 0x72));
+        p.drawPolygon(QPolygonF({centre, pointe, creux2}));
     }
     p.setBrush(kCreme);
     p.setPen(QPen(kBrun, 0.8));
@@ -335,9 +341,11 @@ QImage CarteFigure(int valeur, int couleur) {
 
 QImage DessineTabCartes2() {
     using namespace cartes;
-    return AssembleFeuille([](int v, int s) {
+    QImage feuille = AssembleFeuille([](int v, int s) {
         if (v == 1) return CarteAs(s);
         if (v >= 11) return CarteFigure(v, s);
         return CarteChiffre(v, s);
     });
+    VideTampon();
+    return feuille;
 }

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <span>
 
 namespace cartes {
@@ -29,6 +31,22 @@ inline const QColor kFeutre{0x1d, 0x5b, 0x35};
 
 inline bool EstRouge(int couleur) { return couleur == 1 || couleur == 3; }
 
+// Fills a path with the painter's brush. Shapes repeated at the same scale
+// and sub-pixel phase (pips, indices, motifs) are rasterised once and then
+// blitted, which keeps the whole deck within its start-up budget. Plain
+// translations, scalings and half turns are cached; anything else is drawn.
+void RempliChemin(QPainter& p, const QPainterPath& chemin);
+// Drops the rasterised shapes once a picture is finished.
+void VideTampon();
+
+// A cell painted pixel by pixel, for gradients: Qt hands gradient and
+// translucent fills of a hundred spans or more to worker threads, and waking
+// them costs far more than filling a card. `couleur` gets pixel centres.
+QImage PeintPixels(const std::function<QRgb(qreal x, qreal y)>& couleur);
+// Colour at t (0..1) between gradient stops given in increasing order.
+QRgb Interpole(std::initializer_list<std::pair<qreal, QRgb>> arrets, qreal t);
+QRgb Melange(QRgb a, QRgb b, qreal t);  // a at 0, b at 1
+
 // Suit shape in a unit box centred on the origin (y downwards); suits 1..4.
 const QPainterPath& FormeCouleur(int couleur);
 
@@ -42,6 +60,8 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
 QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite);
 
 // A blank card: kFeutre corners, rounded body filled by `fond`, 1-px border.
+// `fond` may paint the whole cell; the corners and border are laid over it
+// afterwards (no clip path, which would push every fill to the threads).
 QImage CorpsCarte(const std::function<void(QPainter&, const QRectF&)>& fond, QColor bord);
 
 // Point-reflects the top half of a cell onto its bottom half (two-headed
