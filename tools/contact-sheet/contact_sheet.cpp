@@ -248,6 +248,8 @@ int main(int argc, char** argv) {
     gMagasin = &magasin;
     std::printf("store: %lld pictures rendered in %.1f ms (first use)\n",
                 static_cast<long long>(magasin.Noms().size()), ns / 1e6);
+    if (args.contains(QStringLiteral("--mesure")))
+        return 0;
     const bool ok1 = PlancheContact().save(prefixe + QStringLiteral(".png"));
     const bool ok2 = PlancheScenes().save(prefixe + QStringLiteral("-scenes.png"));
     std::printf("%s.png, %s-scenes.png\n", qPrintable(prefixe), qPrintable(prefixe));
