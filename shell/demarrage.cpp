@@ -9,7 +9,6 @@
 #include "common/hasard.h"
 #include "common/textes_shell.h"
 #include "render/form1.h"
-#include "shell/dialogues_commun.h"
 #include "shell/fichier_ini.h"
 #include "shell/intro.h"
 #include "shell/langue.h"
@@ -129,7 +128,6 @@ void Form_Load(Form1& f) {
     PoseBoutons(f);
     SemeHasard();
     d.Cartes = r.TypeCartes == 1 ? "TabCartes" : "TabCartes2";
-    ChoisitCartes(r.TypeCartes);
     PoseCadreCartes(f);
 
     // the dialogs open over the table
