@@ -1,5 +1,6 @@
 #include "choix_cartes.h"
 
+#include <array>
 #include <string_view>
 
 #include "common/hasard.h"
@@ -20,9 +21,23 @@ constexpr std::string_view kCandidats[32] = {
 // With a limit the opponent changes at most two cards: start at the threes.
 constexpr int kPremierSansPetites = 16;
 
+// The hand positions of each keep, read once from its pattern.
+struct Positions {
+    int n = 0;
+    int pos[5] = {};
+};
+constexpr std::array<Positions, 32> ConstruitPositions() {
+    std::array<Positions, 32> t{};
+    for (int i = 0; i < 32; ++i) {
+        for (char chiffre : kCandidats[i]) t[i].pos[t[i].n++] = chiffre - '1';
+    }
+    return t;
+}
+constexpr std::array<Positions, 32> kPositions = ConstruitPositions();
+
 // Scales a score by a random factor between Skill % and 100 %.
-double Floute(double valeur, int Skill) {
-    const double facteur = (Skill + (100 - Skill) * Rnd()) / 100;
+double Floute(double valeur, int Skill, SourceHasard& hasard) {
+    const double facteur = (Skill + (100 - Skill) * hasard.Rnd()) / 100;
     return valeur * facteur;
 }
 
@@ -30,40 +45,42 @@ double Floute(double valeur, int Skill) {
 
 void ChoixCartesCowboy(Evaluation& ev, const MarquesPaquet& paquet, const Main& CartesCowboy,
                        int Skill, bool Limite) {
+    const CartesInvisibles invisibles = CompteInvisibles(paquet);
+    // the game's one source, looked up once for the 64 draws of the call
+    SourceHasard& hasard = Hasard();
     ev.MeilleureProba = 0;
     ev.MeilleurPoids = 0;
-    ev.GardeProba.clear();
-    ev.GardePoids.clear();
+    int gardeProba = -1, gardePoids = -1;  // no keep yet: ""
     double categorieCinq = 0;
 
     for (int i = Limite ? kPremierSansPetites : 0; i < 32; ++i) {
-        const std::string_view motif = kCandidats[i];
-        const int k = static_cast<int>(motif.size());
+        const int k = kPositions[i].n;
         for (int j = 0; j < k; ++j) {
-            const Carte& carte = CartesCowboy[motif[j] - '1'];
+            const Carte& carte = CartesCowboy[kPositions[i].pos[j]];
             ev.ValEval[j] = carte.valeur;
             ev.CoulEval[j] = carte.couleur;
         }
-        EvalueMain(ev, paquet, k);
+        EvalueMain(ev, invisibles, k);
         if (k == 5) categorieCinq = ev.CategorieMain;
 
         // u1 for the score, then u2 for the weight
-        ev.CategorieMain = Floute(ev.CategorieMain, Skill);
-        ev.PoidsMain = Floute(ev.PoidsMain, Skill);
+        ev.CategorieMain = Floute(ev.CategorieMain, Skill, hasard);
+        ev.PoidsMain = Floute(ev.PoidsMain, Skill, hasard);
 
-        // Strict: of two equal scores the earlier keep stays.
-        if (ev.CategorieMain > ev.MeilleureProba) {
-            ev.MeilleureProba = ev.CategorieMain;
-            ev.GardeProba = motif;
-        }
-        if (ev.PoidsMain > ev.MeilleurPoids) {
-            ev.MeilleurPoids = ev.PoidsMain;
-            ev.GardePoids = motif;
-        }
+        // Strict: of two equal scores the earlier keep stays. Written as
+        // selections, not branches: which keep wins is not predictable.
+        const bool plusProbable = ev.CategorieMain > ev.MeilleureProba;
+        ev.MeilleureProba = plusProbable ? ev.CategorieMain : ev.MeilleureProba;
+        gardeProba = plusProbable ? i : gardeProba;
+        const bool plusLourd = ev.PoidsMain > ev.MeilleurPoids;
+        ev.MeilleurPoids = plusLourd ? ev.PoidsMain : ev.MeilleurPoids;
+        gardePoids = plusLourd ? i : gardePoids;
     }
 
     // A four-card draw that is most likely to come in is also the one to play.
-    if (ev.GardeProba.size() == 4) ev.GardePoids = ev.GardeProba;
+    if (gardeProba >= 0 && kCandidats[gardeProba].size() == 4) gardePoids = gardeProba;
+    ev.GardeProba = gardeProba >= 0 ? kCandidats[gardeProba] : "";
+    ev.GardePoids = gardePoids >= 0 ? kCandidats[gardePoids] : "";
     // The decisions that follow judge the five cards as they are.
     ev.CategorieMain = categorieCinq;
 }

@@ -92,7 +92,11 @@ constexpr double CategorieSelonRegles(const int16_t* v, const int16_t* c) {
 struct TablesCinqCartes {
     // per set of values (bit v-1 for value v): size << 1 | bounds 4 apart
     std::array<uint8_t, 8192> parValeurs{};
+    // per set of values: bounds at most 4 apart (bit 0), exactly 4 (bit 1);
+    // the bounds depend on which values are present, not how often
+    std::array<uint8_t, 8192> ecartParValeurs{};
     std::array<double, 96> categorie{};
+    // high-card terms by value, so the weight sums need no division
     std::array<double, 14> hauteur{};
 };
 
@@ -124,8 +128,10 @@ constexpr TablesCinqCartes ConstruitTables() {
         int n = 0;
         for (int v = 1; v <= 13; ++v)
             if (ensemble & (1u << (v - 1))) valeurs[n++] = static_cast<int16_t>(v);
-        const bool quatreDApart = n > 0 && MaxiDe(valeurs, n) - MiniDe(valeurs, n) == 4;
+        const double ecart = MaxiDe(valeurs, n) - MiniDe(valeurs, n);
+        const bool quatreDApart = n > 0 && ecart == 4;
         t.parValeurs[ensemble] = static_cast<uint8_t>(n << 1 | quatreDApart);
+        t.ecartParValeurs[ensemble] = static_cast<uint8_t>((n > 0 && ecart <= 4) | quatreDApart << 1);
     }
     std::array<bool, 96> rempli{};
     const int16_t uneCouleur[5] = {1, 1, 1, 1, 1};
@@ -150,6 +156,79 @@ constexpr TablesCinqCartes ConstruitTables() {
 
 constexpr TablesCinqCartes kTables = ConstruitTables();
 
+// Straight bounds of the first n values: at most 4 apart, exactly 4 apart.
+struct Ecart {
+    bool auPlus4;
+    bool de4;
+};
+inline Ecart EcartDe(const int16_t* x, int n) {
+    unsigned valeurs = 0;
+    for (int i = 0; i < n; ++i) valeurs |= 1u << (x[i] - 1);
+    const uint8_t e = kTables.ecartParValeurs[valeurs];
+    return {(e & 1) != 0, (e & 2) != 0};
+}
+
+// ---- Three kept cards: straight shapes --------------------------------------------
+// The straight row of three kept cards depends on their values only (and,
+// for the two-gap shapes, on the unseen cards of the missing values), so
+// each ordered triple of values gets its shape once, at compile time.
+
+// Two values `ecart` apart with the third just outside them: the shapes
+// with one or two inside gaps.
+constexpr bool Encadre(const int16_t* x, int ecart) {
+    for (int i = 0; i < 3; ++i) {
+        const int a = x[i], b = x[(i + 1) % 3], autre = x[(i + 2) % 3];
+        const int bas = a < b ? a : b, haut = a < b ? b : a;
+        if (haut - bas == ecart && (autre == bas - 1 || autre == haut + 1)) return true;
+    }
+    return false;
+}
+
+// Shape codes: no term, 0.013, 0.02, a term of 0 (an Ace with no values
+// three apart), or 4..13 for the higher value of the pair three apart.
+constexpr uint8_t kSuiteAucune = 0, kSuiteUnTrou = 1, kSuiteSuivies = 2, kSuiteSansAttente = 3;
+constexpr uint8_t kMasqueSuite = 0x0F;
+// Three different values with at most 4 between the lowest and highest,
+// the Ace counted 1: room for a straight flush.
+constexpr uint8_t kQuinteFlushPossible = 0x80;
+
+// The rules in the order they are tried; the first that holds decides.
+constexpr uint8_t FormeDeTrois(const int16_t* x) {
+    const bool as = x[0] == 1 || x[1] == 1 || x[2] == 1;
+    if (Encadre(x, 3) || (as && MaxiDe(x, 3) - MiniDe(x, 3) <= 4)) {
+        // pairs tried in this order; a later match replaces an earlier one
+        constexpr int ordre[6][2] = {{1, 0}, {0, 1}, {2, 0}, {0, 2}, {2, 1}, {1, 2}};
+        uint8_t haut = kSuiteSansAttente;
+        for (const auto& [a, b] : ordre)
+            if (x[a] - x[b] == 3) haut = static_cast<uint8_t>(x[a]);
+        return haut;
+    }
+    const int bas = std::min({x[0], x[1], x[2]}), haut = std::max({x[0], x[1], x[2]});
+    const bool differentes = x[0] != x[1] && x[0] != x[2] && x[1] != x[2];
+    const bool suivies = differentes && haut - bas == 2;
+    const bool bord = x[0] == 2 || x[1] == 2 || x[2] == 2 || x[0] == 13 || x[1] == 13 || x[2] == 13;
+    if (Encadre(x, 2) || (suivies && bord)) return kSuiteUnTrou;
+    if (suivies) return kSuiteSuivies;
+    return kSuiteAucune;
+}
+
+constexpr std::array<uint8_t, 13 * 13 * 13> ConstruitFormesDeTrois() {
+    std::array<uint8_t, 13 * 13 * 13> formes{};
+    int16_t x[3];
+    for (x[0] = 1; x[0] <= 13; ++x[0])
+        for (x[1] = 1; x[1] <= 13; ++x[1])
+            for (x[2] = 1; x[2] <= 13; ++x[2]) {
+                const int bas = std::min({x[0], x[1], x[2]}), haut = std::max({x[0], x[1], x[2]});
+                const bool differentes = x[0] != x[1] && x[0] != x[2] && x[1] != x[2];
+                uint8_t forme = FormeDeTrois(x);
+                if (differentes && haut - bas <= 4) forme |= kQuinteFlushPossible;
+                formes[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)] = forme;
+            }
+    return formes;
+}
+
+constexpr std::array<uint8_t, 13 * 13 * 13> kFormesDeTrois = ConstruitFormesDeTrois();
+
 // ---- Estimates for 0..4 kept cards ------------------------------------------------
 
 constexpr double D0 = 2070.0 * 44;
@@ -171,14 +250,14 @@ struct Totaux {
     }
 };
 
-void RienGarde(const MarquesPaquet& paquet, Totaux& t) {
+void RienGarde(const CartesInvisibles& inv, Totaux& t) {
     t.Chance(30.0 * 39 * 35 / D0, Echelle::Paire);
     t.Chance(10530 / D0, Echelle::DeuxPaires);
     t.Chance(4680 / D0, Echelle::Brelan);
     t.Chance(0.004, Echelle::Suite);
     double couleur = 0;
     for (int c = 1; c <= 4; ++c) {
-        const double m = MemeCoul(paquet, c);
+        const double m = inv.memeCoul[c];
         couleur += m * (m - 1) * (m - 2) * (m - 3) * (m - 4) / (2162.0 * 45 * 44 * 43);
     }
     t.Chance(couleur, Echelle::Couleur);
@@ -196,11 +275,11 @@ double SuiteDUneCarte(int valeur) {
     }
 }
 
-void UneGardee(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
+void UneGardee(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) {
     const int x = ev.ValEval[0];
-    const double s = Soeur(paquet, x);
-    const double m = MemeCoul(paquet, ev.CoulEval[0]);
-    const double h = PoidsHauteur(x);
+    const double s = inv.soeur[x];
+    const double m = inv.memeCoul[ev.CoulEval[0]];
+    const double h = kTables.hauteur[x];
     t.proba += h;
     t.poids += h;
     t.Chance((18 + 4 * s) * (47 - s) * (43 - s) * (39 - s) / D1, Echelle::Paire);
@@ -211,15 +290,15 @@ void UneGardee(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
     t.Chance(s * (47 - s) * (6 + 18 * s) / D1, Echelle::Full);
 }
 
-void DeuxGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
+void DeuxGardees(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) {
     const int16_t* x = ev.ValEval.data();
-    const double s1 = Soeur(paquet, x[0]);
-    const double s2 = Soeur(paquet, x[1]);
+    const double s1 = inv.soeur[x[0]];
+    const double s2 = inv.soeur[x[1]];
     const double S = s1 + s2;
-    const double m = MemeCoul(paquet, ev.CoulEval[0]);
+    const double m = inv.memeCoul[ev.CoulEval[0]];
     const bool memeCouleur = ev.CoulEval[0] == ev.CoulEval[1];
-    t.poids += PoidsHauteur(x[0]);
-    t.poids += PoidsHauteur(x[1]);
+    t.poids += kTables.hauteur[x[0]];
+    t.poids += kTables.hauteur[x[1]];
     if (x[0] == x[1]) {
         t.Faite(Echelle::Paire);
         t.Chance(9 * (47 - s1) * (43 - s1) / D2, Echelle::DeuxPaires);
@@ -231,67 +310,50 @@ void DeuxGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
         t.Chance(3 * (43 - S) * (47 - S) * (S + 3) / D2, Echelle::Paire);
         t.Chance((47 - S) * (6 * s1 * s2 + 9 * S) / D2, Echelle::DeuxPaires);
         t.Chance(3 * (47 - S) * (s1 * (s1 - 1) + 2 + s2 * (s2 - 1)) / D2, Echelle::Brelan);
-        if (Maxi(x, 2) - Mini(x, 2) <= 4) t.Chance(0.003, Echelle::Suite);
+        if (EcartDe(x, 2).auPlus4) t.Chance(0.003, Echelle::Suite);
         if (memeCouleur) t.Chance(m * (m - 1) * (m - 2) / D2, Echelle::Couleur);
         t.Chance(3 * s1 * s2 * (S - 2) / D2, Echelle::Full);
         t.Chance(12 / D2, Echelle::Carre);
     }
 }
 
-// Two values `ecart` apart with the third just outside them: the shapes
-// with one or two inside gaps.
-bool Encadre(const int16_t* x, int ecart) {
-    for (int i = 0; i < 3; ++i) {
-        const int a = x[i], b = x[(i + 1) % 3], autre = x[(i + 2) % 3];
-        const int bas = a < b ? a : b, haut = a < b ? b : a;
-        if (haut - bas == ecart && (autre == bas - 1 || autre == haut + 1)) return true;
+void SuiteDeTrois(const int16_t* x, const CartesInvisibles& inv, Totaux& t) {
+    const uint8_t forme = kFormesDeTrois[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)] & kMasqueSuite;
+    switch (forme) {
+    case kSuiteAucune: break;
+    case kSuiteUnTrou: t.Chance(0.013, Echelle::Suite); break;
+    case kSuiteSuivies: t.Chance(0.02, Echelle::Suite); break;
+    case kSuiteSansAttente: t.Chance(0.0, Echelle::Suite); break;
+    default:  // two inside values missing, just under `forme`
+        t.Chance(2.0 * (inv.soeur[forme - 1] * inv.soeur[forme - 2]) / D3, Echelle::Suite);
     }
-    return false;
 }
 
-void SuiteDeTrois(const int16_t* x, const MarquesPaquet& paquet, Totaux& t) {
-    const bool as = x[0] == 1 || x[1] == 1 || x[2] == 1;
-    if (Encadre(x, 3) || (as && Maxi(x, 3) - Mini(x, 3) <= 4)) {
-        // The two missing values lie under the higher card of the pair 3 apart.
-        static constexpr int ordre[6][2] = {{1, 0}, {0, 1}, {2, 0}, {0, 2}, {2, 1}, {1, 2}};
-        double T = 0;
-        for (const auto& [a, b] : ordre)
-            if (x[a] - x[b] == 3) T = Soeur(paquet, x[a] - 1) * Soeur(paquet, x[a] - 2);
-        t.Chance(2 * T / D3, Echelle::Suite);
-        return;
-    }
-    const int bas = std::min({x[0], x[1], x[2]}), haut = std::max({x[0], x[1], x[2]});
-    const bool suivies = haut - bas == 2 && x[0] != x[1] && x[0] != x[2] && x[1] != x[2];
-    const bool bord = x[0] == 2 || x[1] == 2 || x[2] == 2 || x[0] == 13 || x[1] == 13 || x[2] == 13;
-    if (Encadre(x, 2) || (suivies && bord)) t.Chance(0.013, Echelle::Suite);
-    else if (suivies) t.Chance(0.02, Echelle::Suite);
-}
-
-void TroisGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
+void TroisGardees(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) {
     const int16_t* x = ev.ValEval.data();
-    const double s1 = Soeur(paquet, x[0]), s2 = Soeur(paquet, x[1]), s3 = Soeur(paquet, x[2]);
+    const double s1 = inv.soeur[x[0]], s2 = inv.soeur[x[1]], s3 = inv.soeur[x[2]];
     const double S = s1 + s2 + s3;
-    const double m = MemeCoul(paquet, ev.CoulEval[0]);
+    const double m = inv.memeCoul[ev.CoulEval[0]];
     const bool memeCouleur = ev.CoulEval[0] == ev.CoulEval[1] && ev.CoulEval[0] == ev.CoulEval[2];
-    for (int i = 0; i < 3; ++i) t.poids += PoidsHauteur(x[i]);
+    for (int i = 0; i < 3; ++i) t.poids += kTables.hauteur[x[i]];
 
     const bool brelan = x[0] == x[1] && x[1] == x[2];
     const bool paire = !brelan && (x[0] == x[1] || x[0] == x[2] || x[1] == x[2]);
     if (brelan) {
         t.Chance((47 - S) * (2 * S + 3) / D3, Echelle::Paire);
         t.Faite(Echelle::Brelan);
-        SuiteDeTrois(x, paquet, t);
+        SuiteDeTrois(x, inv, t);
         if (memeCouleur) t.Chance(m * (m - 1) / D3, Echelle::Couleur);
         t.Chance(3 * (47 - S) / D3, Echelle::Full);
         if (s1 == 1) t.Chance(2.0 / 47.0, Echelle::Carre);
     } else if (paire) {
         const int p = x[0] == x[1] || x[0] == x[2] ? x[0] : x[1];
         const int o = x[0] == x[1] ? x[2] : x[0] == x[2] ? x[1] : x[0];
-        const double sp = Soeur(paquet, p), so = Soeur(paquet, o);
+        const double sp = inv.soeur[p], so = inv.soeur[o];
         t.Faite(Echelle::Paire);
         t.Chance((47 - (sp + so)) * (2 * so + 3) / D3, Echelle::DeuxPaires);
         t.Chance((47 - (sp + so)) * 2 * sp / D3, Echelle::Brelan);
-        SuiteDeTrois(x, paquet, t);
+        SuiteDeTrois(x, inv, t);
         if (memeCouleur) t.Chance(m * (m - 1) / D3, Echelle::Couleur);
         t.Chance((2 * sp + so - 1) * so / D3, Echelle::Full);
         if (sp == 2) t.Chance(2 / D3, Echelle::Carre);
@@ -299,24 +361,24 @@ void TroisGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) 
         t.Chance((47 - S) * (2 * S + 3) / D3, Echelle::Paire);
         t.Chance(2 * (s1 * s2 + s1 * s3 + s2 * s3) / D3, Echelle::DeuxPaires);
         t.Chance((s1 * (s1 - 1) + s2 * (s2 - 1) + s3 * (s3 - 1)) / D3, Echelle::Brelan);
-        SuiteDeTrois(x, paquet, t);
+        SuiteDeTrois(x, inv, t);
         if (memeCouleur) t.Chance(m * (m - 1) / D3, Echelle::Couleur);
     }
     // Three suited cards close enough to fill a straight flush.
-    const int bas = std::min({x[0], x[1], x[2]}), haut = std::max({x[0], x[1], x[2]});
-    if (memeCouleur && !brelan && !paire && haut - bas <= 4) {
+    const uint8_t forme = kFormesDeTrois[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)];
+    if (memeCouleur && (forme & kQuinteFlushPossible)) {
         t.proba += 0.002;
         t.poids += 84.6;
     }
 }
 
-void QuatreGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t) {
+void QuatreGardees(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) {
     const int16_t* x = ev.ValEval.data();
     const int16_t* c = ev.CoulEval.data();
     double s[4];
     for (int i = 0; i < 4; ++i) {
-        s[i] = Soeur(paquet, x[i]);
-        t.poids += PoidsHauteur(x[i]);
+        s[i] = inv.soeur[x[i]];
+        t.poids += kTables.hauteur[x[i]];
     }
     // Equal pairs among the six position pairs: 1 for a pair, 2 for two
     // pairs, 3 for three of a kind, 6 for four; the last pair found is kept.
@@ -337,7 +399,7 @@ void QuatreGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t)
             seule = s[i];
         }
     }
-    const double ecart = Maxi(x, 4) - Mini(x, 4);
+    const Ecart ecart = EcartDe(x, 4);
     const bool as = x[0] == 1 || x[1] == 1 || x[2] == 1 || x[3] == 1;
     const bool memeCouleur = c[0] == c[1] && c[0] == c[2] && c[0] == c[3];
 
@@ -350,9 +412,9 @@ void QuatreGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t)
     if (egales >= 3) t.Faite(Echelle::Brelan);
     else if (egales > 0) t.Chance(s[derniere] / 47, Echelle::Brelan);
 
-    if (egales == 0 && ecart <= 4) t.Chance((ecart == 4 || as ? 3.0 : 6.0) / 47, Echelle::Suite);
+    if (egales == 0 && ecart.auPlus4) t.Chance((ecart.de4 || as ? 3.0 : 6.0) / 47, Echelle::Suite);
 
-    if (memeCouleur) t.Chance(MemeCoul(paquet, c[0]) / 47.0, Echelle::Couleur);
+    if (memeCouleur) t.Chance(inv.memeCoul[c[0]] / 47.0, Echelle::Couleur);
 
     if (egales >= 3) {
         t.Chance((egales == 6 ? s[0] : seule) / 47, Echelle::Full);
@@ -365,7 +427,21 @@ void QuatreGardees(const Evaluation& ev, const MarquesPaquet& paquet, Totaux& t)
     if (egales == 6) t.Faite(Echelle::Carre);
     else if (egales == 3 && s[derniere] == 1) t.Chance(1.0 / 47, Echelle::Carre);
 
-    if (memeCouleur && ecart <= 4) t.Chance(1.0 / 47, Echelle::QuinteFlush);
+    if (memeCouleur && ecart.auPlus4) t.Chance(1.0 / 47, Echelle::QuinteFlush);
+}
+
+void EvalueCinq(Evaluation& ev) {
+    const int16_t* v = ev.ValEval.data();
+    const double categorie =
+        kTables.categorie[IndexCinqCartes(kTables.parValeurs, v, ev.CoulEval.data())];
+    // Summed card by card, then the category: the same rounding as ever.
+    double poids = kTables.hauteur[v[0]];
+    poids += kTables.hauteur[v[1]];
+    poids += kTables.hauteur[v[2]];
+    poids += kTables.hauteur[v[3]];
+    poids += kTables.hauteur[v[4]];
+    ev.CategorieMain = categorie;
+    ev.PoidsMain = poids + categorie;
 }
 
 }  // namespace
@@ -387,32 +463,41 @@ int16_t Soeur(const MarquesPaquet& paquet, int NumMaCarte) {
 double Maxi(const int16_t* TabVal, int NbVal) { return MaxiDe(TabVal, NbVal); }
 double Mini(const int16_t* TabVal, int NbVal) { return MiniDe(TabVal, NbVal); }
 
-void EvalueMain(Evaluation& ev, const MarquesPaquet& paquet, int NbGardees) {
+CartesInvisibles CompteInvisibles(const MarquesPaquet& paquet) {
+    CartesInvisibles inv;
+    inv.soeur.fill(4);
+    inv.memeCoul.fill(13);
+    for (int v = 1; v <= 13; ++v)
+        for (int c = 1; c <= 4; ++c) {
+            const int16_t vue = paquet(v, c) == MarqueCarte::Cowboy;
+            inv.soeur[v] -= vue;
+            inv.memeCoul[c] -= vue;
+        }
+    return inv;
+}
+
+void EvalueMain(Evaluation& ev, const CartesInvisibles& inv, int NbGardees) {
     if (NbGardees == 5) {
-        const int16_t* v = ev.ValEval.data();
-        const double categorie =
-            kTables.categorie[IndexCinqCartes(kTables.parValeurs, v, ev.CoulEval.data())];
-        // Summed card by card, then the category: the same rounding as ever.
-        double poids = kTables.hauteur[v[0]];
-        poids += kTables.hauteur[v[1]];
-        poids += kTables.hauteur[v[2]];
-        poids += kTables.hauteur[v[3]];
-        poids += kTables.hauteur[v[4]];
-        ev.CategorieMain = categorie;
-        ev.PoidsMain = poids + categorie;
+        EvalueCinq(ev);
         return;
     }
     Totaux t;
     switch (NbGardees) {
-    case 0: RienGarde(paquet, t); break;
-    case 1: UneGardee(ev, paquet, t); break;
-    case 2: DeuxGardees(ev, paquet, t); break;
-    case 3: TroisGardees(ev, paquet, t); break;
-    case 4: QuatreGardees(ev, paquet, t); break;
+    case 0: RienGarde(inv, t); break;
+    case 1: UneGardee(ev, inv, t); break;
+    case 2: DeuxGardees(ev, inv, t); break;
+    case 3: TroisGardees(ev, inv, t); break;
+    case 4: QuatreGardees(ev, inv, t); break;
     default: break;  // no cards to judge: both totals stay 0
     }
     ev.CategorieMain = t.proba;
     ev.PoidsMain = t.poids;
+}
+
+void EvalueMain(Evaluation& ev, const MarquesPaquet& paquet, int NbGardees) {
+    // a complete hand needs no counts of unseen cards
+    if (NbGardees == 5) EvalueCinq(ev);
+    else EvalueMain(ev, CompteInvisibles(paquet), NbGardees);
 }
 
 void EvalueMainComplete(Evaluation& ev, const MarquesPaquet& paquet, const Main& main) {

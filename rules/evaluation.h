@@ -6,6 +6,7 @@
 // the cards the opponent has not seen; it never looks at the player's hand.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "common/cartes.h"
@@ -24,9 +25,19 @@ int16_t Soeur(const MarquesPaquet& paquet, int NumMaCarte);
 double Maxi(const int16_t* TabVal, int NbVal);
 double Mini(const int16_t* TabVal, int NbVal);
 
+// The unseen cards of every value and of every suit, counted once when many
+// keeps of the same hand are judged.
+struct CartesInvisibles {
+    std::array<int16_t, 14> soeur{};    // Soeur, by value 1..13
+    std::array<int16_t, 5> memeCoul{};  // MemeCoul, by suit 1..4
+};
+CartesInvisibles CompteInvisibles(const MarquesPaquet& paquet);
+
 // Evaluates the first NbGardees cards of ValEval/CoulEval into
 // CategorieMain and PoidsMain. A count outside 0..5 leaves both at 0.
 void EvalueMain(Evaluation& ev, const MarquesPaquet& paquet, int NbGardees);
+// The same with the unseen cards already counted.
+void EvalueMain(Evaluation& ev, const CartesInvisibles& invisibles, int NbGardees);
 
 // Copies a whole hand into ValEval/CoulEval and evaluates it: afterwards
 // CategorieMain is its exact value on the scale.
