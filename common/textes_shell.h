@@ -59,13 +59,8 @@ inline constexpr Bilingue IntroMail{"E-Mail us to give any comments or suggestio
                                     "Mailez-nous pour nous donner votre avis sur ce jeu !"};
 inline constexpr const char* IntroPlay = "O K";
 
-// About window: its caption, and the text its picture carries.
+// About window: its caption (the text itself is its picture).
 inline constexpr Bilingue AboutTitre{"About", "A propos..."};
-inline constexpr Bilingue AboutSousTitre{"Five-card draw poker", "Poker \u00e0 cinq cartes"};
-inline constexpr Bilingue AboutLignes{
-    "You against the band of cowboys.\nTraining and tournament, in English and French.",
-    "Vous contre la bande de cowboys.\nEntrainement et tournoi, en anglais et en fran\u00e7ais."};
-inline constexpr Bilingue AboutFermer{"Click to close", "Cliquez pour fermer"};
 
 // Links. The address and the page are the maker's; the subjects are already
 // escaped for a mailto target.
