@@ -1,13 +1,18 @@
 #include "assets/magasin.h"
 
+#include "assets/cartes/cartes.h"
 #include "assets/inventaire.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <atomic>
 #include <map>
 #include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -106,57 +111,140 @@ const MagasinImages& MagasinImages::Instance() {
 
 MagasinImages::MagasinImages() : MagasinImages({InventaireScene(), InventairePersonnages()}) {}
 
+namespace {
+
+// What one inventory entry becomes before it joins the store.
+struct Rendu {
+    QImage image;   // Opaque, Sprite picture, Masque, or Cadre before masking
+    QImage masque;  // Sprite only
+};
+
+Rendu RenduEntree(const EntreeInventaire& e, Rendus& rendus) {
+    Rendu r;
+    switch (e.genre) {
+    case GenreImage::Opaque:
+    case GenreImage::Cadre:
+        r.image = SurNoir(RenduAlpha(e, rendus));
+        break;
+    case GenreImage::Sprite:
+        Decoupe(RenduAlpha(e, rendus), r.image, r.masque);
+        break;
+    case GenreImage::Masque:
+        r.image = MasqueDe(RenduAlpha(e, rendus));
+        break;
+    }
+    return r;
+}
+
+bool EstCarte(const EntreeInventaire& e) {
+    return e.dessin == &DessineTabCartes || e.dessin == &DessineTabCartes2 ||
+           e.dessin == &DessineDosCartes;
+}
+
+// Independent pieces of work. Each SVG file is parsed once, by the task that
+// renders all its elements; the card sheets share drawing caches and stay
+// together; the scene's own drawings are safe to spread out; code drawings of
+// any other inventory stay together, as their caches are unknown here.
+std::vector<std::vector<std::size_t>> Taches(
+    const std::vector<const EntreeInventaire*>& entrees,
+    const std::vector<bool>& deLaScene) {
+    std::vector<std::vector<std::size_t>> taches;
+    std::map<QString, std::size_t> parFichier;
+    std::map<int, std::size_t> parGroupe;
+    auto groupe = [&](int cle, std::size_t i) {
+        auto [it, nouveau] = parGroupe.try_emplace(cle, taches.size());
+        if (nouveau) taches.emplace_back();
+        taches[it->second].push_back(i);
+    };
+    for (std::size_t i = 0; i < entrees.size(); ++i) {
+        const EntreeInventaire& e = *entrees[i];
+        if (e.svg) {
+            auto [it, nouveau] = parFichier.try_emplace(QString::fromUtf8(e.svg), taches.size());
+            if (nouveau) taches.emplace_back();
+            taches[it->second].push_back(i);
+        } else if (EstCarte(e)) {
+            groupe(-1, i);
+        } else if (deLaScene[i]) {
+            taches.push_back({i});
+        } else {
+            groupe(-2, i);
+        }
+    }
+    return taches;
+}
+
+// Renders every entry, spread over the machine's cores; joined before return.
+std::vector<Rendu> RenduTout(const std::vector<const EntreeInventaire*>& entrees,
+                             const std::vector<bool>& deLaScene) {
+    std::vector<Rendu> rendus(entrees.size());
+    const auto taches = Taches(entrees, deLaScene);
+    std::atomic<std::size_t> suivante{0};
+    auto travaille = [&] {
+        Rendus svg;
+        for (std::size_t t; (t = suivante.fetch_add(1)) < taches.size();)
+            for (std::size_t i : taches[t])
+                rendus[i] = RenduEntree(*entrees[i], svg);
+    };
+    const unsigned coeurs = std::max(1u, std::min(8u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> aides;
+    for (unsigned k = 1; k < coeurs && k < taches.size(); ++k)
+        aides.emplace_back(travaille);
+    travaille();
+    for (std::thread& a : aides)
+        a.join();
+    return rendus;
+}
+
+}  // namespace
+
 MagasinImages::MagasinImages(
     std::initializer_list<std::span<const EntreeInventaire>> inventaires) {
-    Rendus rendus;
-    std::vector<const EntreeInventaire*> cadres;
+    std::vector<const EntreeInventaire*> entrees;
+    std::vector<bool> deLaScene;
+    for (auto inventaire : inventaires)
+        for (const EntreeInventaire& e : inventaire) {
+            entrees.push_back(&e);
+            deLaScene.push_back(inventaire.data() == InventaireScene().data());
+        }
+    std::vector<Rendu> rendus = RenduTout(entrees, deLaScene);
+
     auto ajoute = [this](const QString& nom, QImage img) {
         if (images_.contains(nom))
             qFatal("MagasinImages: picture %s listed twice", qPrintable(nom));
         images_.insert(nom, std::move(img));
     };
-    for (auto inventaire : inventaires) {
-        for (const EntreeInventaire& e : inventaire) {
-            const QString nom = QString::fromUtf8(e.nom);
-            switch (e.genre) {
-            case GenreImage::Opaque:
-                ajoute(nom, SurNoir(RenduAlpha(e, rendus)));
-                break;
-            case GenreImage::Sprite: {
-                QImage image, masque;
-                Decoupe(RenduAlpha(e, rendus), image, masque);
-                ajoute(nom, std::move(image));
-                ajoute(nom + QStringLiteral("Mask"), std::move(masque));
-                break;
-            }
-            case GenreImage::Masque:
-                ajoute(nom, MasqueDe(RenduAlpha(e, rendus)));
-                break;
-            case GenreImage::Cadre:
-                cadres.push_back(&e);
-                break;
-            }
+    std::vector<std::size_t> cadres;
+    for (std::size_t i = 0; i < entrees.size(); ++i) {
+        const EntreeInventaire& e = *entrees[i];
+        const QString nom = QString::fromUtf8(e.nom);
+        if (e.genre == GenreImage::Cadre) {
+            cadres.push_back(i);
+            continue;
         }
+        ajoute(nom, std::move(rendus[i].image));
+        if (e.genre == GenreImage::Sprite)
+            ajoute(nom + QStringLiteral("Mask"), std::move(rendus[i].masque));
     }
     // Frames last: their mask may be listed after them.
-    for (const EntreeInventaire* e : cadres) {
-        const QString nomMasque = QString::fromUtf8(e->masque ? e->masque : "");
+    for (std::size_t i : cadres) {
+        const EntreeInventaire& e = *entrees[i];
+        const QString nomMasque = QString::fromUtf8(e.masque ? e.masque : "");
         const auto it = images_.constFind(nomMasque);
         if (it == images_.constEnd())
-            qFatal("MagasinImages: frame %s needs mask %s", e->nom, qPrintable(nomMasque));
+            qFatal("MagasinImages: frame %s needs mask %s", e.nom, qPrintable(nomMasque));
         const QImage& masque = *it;
-        if (masque.size() != QSize(e->largeur, e->hauteur))
-            qFatal("MagasinImages: frame %s and mask %s differ in size", e->nom,
+        if (masque.size() != QSize(e.largeur, e.hauteur))
+            qFatal("MagasinImages: frame %s and mask %s differ in size", e.nom,
                    qPrintable(nomMasque));
-        QImage img = SurNoir(RenduAlpha(*e, rendus));
+        QImage img = std::move(rendus[i].image);
         for (int y = 0; y < img.height(); ++y) {
-            QRgb* i = reinterpret_cast<QRgb*>(img.scanLine(y));
+            QRgb* px = reinterpret_cast<QRgb*>(img.scanLine(y));
             const QRgb* m = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
             for (int x = 0; x < img.width(); ++x)
                 if ((m[x] & 0xffffffu) != 0)
-                    i[x] = 0xff000000u;
+                    px[x] = 0xff000000u;
         }
-        ajoute(QString::fromUtf8(e->nom), std::move(img));
+        ajoute(QString::fromUtf8(e.nom), std::move(img));
     }
 }
 
