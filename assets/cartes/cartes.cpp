@@ -151,9 +151,15 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
 QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite) {
     // Cap height measured on a letter without descender, so Q and J keep
     // the same height as K.
-    QPainterPath reference;
-    reference.addText(0, 0, police, QStringLiteral("K"));
-    const qreal hautCap = -reference.boundingRect().top();
+    static std::map<QString, qreal> hautsCap;  // per font, measured once
+    const QString cle = police.key();
+    auto it = hautsCap.find(cle);
+    if (it == hautsCap.end()) {
+        QPainterPath reference;
+        reference.addText(0, 0, police, QStringLiteral("K"));
+        it = hautsCap.emplace(cle, -reference.boundingRect().top()).first;
+    }
+    const qreal hautCap = it->second;
     QPainterPath brut;
     brut.addText(0, 0, police, texte);
     const QRectF b = brut.boundingRect();
@@ -267,21 +273,25 @@ QString TexteRang(int valeur) {
 std::span<const Pip> DispositionPips(int valeur) {
     // Columns 13.5 px either side of the centre line keep the left pips
     // clear of the 15-px index strip; rows are symmetric about y = 48.
+    // Centres on half pixels, so that every pip of a suit is one of a few
+    // rasterised shapes.
     constexpr qreal g = 22, m = 35.5, d = 49;
     constexpr qreal h = 17.5, b = 78.5, c = 48;
-    constexpr qreal h3 = 37.83, b3 = 58.17;  // inner rows of 9 and 10
+    constexpr qreal h3 = 38, b3 = 58;            // inner rows of 9 and 10
+    constexpr qreal h7 = 32.5, b7 = 63.5;        // centre pips of 7 and 8
+    constexpr qreal h10 = 27.5, b10 = 68.5;      // centre pips of 10
     static const Pip p2[] = {{m, h}, {m, b}};
     static const Pip p3[] = {{m, h}, {m, c}, {m, b}};
     static const Pip p4[] = {{g, h}, {d, h}, {g, b}, {d, b}};
     static const Pip p5[] = {{g, h}, {d, h}, {m, c}, {g, b}, {d, b}};
     static const Pip p6[] = {{g, h}, {d, h}, {g, c}, {d, c}, {g, b}, {d, b}};
-    static const Pip p7[] = {{g, h}, {d, h}, {m, (h + c) / 2}, {g, c}, {d, c}, {g, b}, {d, b}};
-    static const Pip p8[] = {{g, h}, {d, h}, {m, (h + c) / 2}, {g, c}, {d, c},
-                             {m, (c + b) / 2}, {g, b}, {d, b}};
+    static const Pip p7[] = {{g, h}, {d, h}, {m, h7}, {g, c}, {d, c}, {g, b}, {d, b}};
+    static const Pip p8[] = {{g, h}, {d, h}, {m, h7}, {g, c}, {d, c},
+                             {m, b7}, {g, b}, {d, b}};
     static const Pip p9[] = {{g, h}, {d, h}, {g, h3}, {d, h3}, {m, c},
                              {g, b3}, {d, b3}, {g, b}, {d, b}};
-    static const Pip p10[] = {{g, h}, {d, h}, {m, (h + h3) / 2}, {g, h3}, {d, h3},
-                              {g, b3}, {d, b3}, {m, (b3 + b) / 2}, {g, b}, {d, b}};
+    static const Pip p10[] = {{g, h}, {d, h}, {m, h10}, {g, h3}, {d, h3},
+                              {g, b3}, {d, b3}, {m, b10}, {g, b}, {d, b}};
     switch (valeur) {
         case 2: return p2;
         case 3: return p3;

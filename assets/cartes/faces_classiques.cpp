@@ -4,6 +4,8 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
+#include <map>
+
 namespace cartes {
 namespace {
 
@@ -234,11 +236,24 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
         p.drawPath(plume);
     }
     p.restore();
+}
 
-    // Suit pip beside the head.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Encre(couleur));
-    DessinePip(p, couleur, QPointF(valeur == 11 ? 50 : 21.5, valeur == 12 ? 12.5 : 12.5), 8);
+// The figure depends only on the rank and the colour of the suit: drawn
+// once for hearts and diamonds, once for clubs and spades.
+const QImage& Figure(int valeur, bool rouge) {
+    static std::map<int, QImage> figures;
+    const int cle = valeur * 2 + (rouge ? 1 : 0);
+    auto it = figures.find(cle);
+    if (it == figures.end()) {
+        QImage f = Vierge().copy(16, 7, 39, 41);
+        QPainter p(&f);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(-16, -7);
+        DessineFigure(p, valeur, rouge ? 1 : 2);
+        p.end();
+        it = figures.emplace(cle, std::move(f)).first;
+    }
+    return it->second;
 }
 
 QImage CarteFigure(int valeur, int couleur) {
@@ -247,8 +262,9 @@ QImage CarteFigure(int valeur, int couleur) {
         QPainter p(&c);
         p.setRenderHint(QPainter::Antialiasing);
         DessineIndex(p, valeur, couleur);
-        p.setClipRect(QRectF(16, 7, 39, 41));
-        DessineFigure(p, valeur, couleur);
+        p.drawImage(16, 7, Figure(valeur, EstRouge(couleur)));
+        // Suit pip beside the head.
+        DessinePip(p, couleur, QPointF(valeur == 11 ? 50 : 21.5, 12.5), 8);
     }
     RefleteHautEnBas(c);
     QPainter p(&c);

@@ -6,6 +6,7 @@
 
 
 #include <cmath>
+#include <map>
 
 namespace cartes {
 namespace {
@@ -291,11 +292,6 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
         p.setPen(trait);
     }
     p.restore();
-
-    // Suit pip in the free upper corner of the frame.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Encre(couleur));
-    DessinePip(p, couleur, QPointF(valeur == 12 ? 21.5 : (valeur == 13 ? 21.5 : 50), 11.5), 7.5);
 }
 
 // A horseshoe, open end up, for the seam between the two heads.
@@ -311,6 +307,25 @@ void FerACheval(QPainter& p, QPointF c) {
     p.drawPath(fer);
 }
 
+// The figure depends only on the rank and the colour of the suit: drawn
+// once for hearts and diamonds, once for clubs and spades.
+const QImage& Figure(int valeur, bool rouge) {
+    static std::map<int, QImage> figures;
+    const int cle = valeur * 2 + (rouge ? 1 : 0);
+    auto it = figures.find(cle);
+    if (it == figures.end()) {
+        QImage f(39, 41, QImage::Format_RGB32);
+        f.fill(QColor(0xea, 0xd5, 0xa4));
+        QPainter p(&f);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(-16, -7);
+        DessineFigure(p, valeur, rouge ? 1 : 2);
+        p.end();
+        it = figures.emplace(cle, std::move(f)).first;
+    }
+    return it->second;
+}
+
 QImage CarteFigure(int valeur, int couleur) {
     QImage c = Vierge();
     const QRectF cadre(15.5, 6.5, 40, 83);
@@ -318,9 +333,9 @@ QImage CarteFigure(int valeur, int couleur) {
         QPainter p(&c);
         p.setRenderHint(QPainter::Antialiasing);
         DessineIndex(p, valeur, couleur);
-        p.fillRect(QRectF(16, 7, 39, 41), QColor(0xea, 0xd5, 0xa4));
-        p.setClipRect(QRectF(16, 7, 39, 41));
-        DessineFigure(p, valeur, couleur);
+        p.drawImage(16, 7, Figure(valeur, EstRouge(couleur)));
+        // Suit pip in the free upper corner of the frame.
+        DessinePip(p, couleur, QPointF(valeur == 11 ? 50 : 21.5, 11.5), 7.5);
     }
     RefleteHautEnBas(c);
     QPainter p(&c);
