@@ -21,7 +21,8 @@ inline constexpr const char* ChoisirFrancais = "Choisissez votre langue";
 inline constexpr const char* BoutonAnglais = "English";
 inline constexpr const char* BoutonFrancais = "Fran\u00e7ais";
 
-// Menu captions; "&" marks nothing here, the captions are shown as they are.
+// Menu captions: English as the table window is designed, French as the
+// start-up sets them when the language is French.
 namespace menus {
 inline constexpr Bilingue MenuGame{"Game", "Jeu"};
 inline constexpr Bilingue MenuNewGame{"New Game", "Jouer"};
