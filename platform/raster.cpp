@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstring>
+
 #include "platform/picture.h"
 
 namespace {
@@ -22,6 +25,17 @@ const QImage& EnRgb32(const QImage& src, QImage& tampon) {
     return tampon;
 }
 
+// The usual case, RGB32 both sides, as a plain loop: small blocks (a bill,
+// a face frame) cost less than setting up a painter.
+template <typename Op>
+void Boucle(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy, Op op) {
+    for (int j = 0; j < h; ++j) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + j)) + sx;
+        QRgb* d = reinterpret_cast<QRgb*>(dst.scanLine(y + j)) + x;
+        for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
+    }
+}
+
 }  // namespace
 
 void Copie(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy,
@@ -29,6 +43,31 @@ void Copie(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, i
     if (w <= 0 || h <= 0 || dst.isNull() || src.isNull()) return;
     QImage tampon;
     const QImage& s = EnRgb32(src, tampon);
+    if (dst.format() == QImage::Format_RGB32) {
+        // Clip against both images, moving both corners together.
+        const int gauche = std::max({0, -x, -sx}), haut = std::max({0, -y, -sy});
+        x += gauche, sx += gauche, w -= gauche;
+        y += haut, sy += haut, h -= haut;
+        w = std::min({w, dst.width() - x, s.width() - sx});
+        h = std::min({h, dst.height() - y, s.height() - sy});
+        if (w <= 0 || h <= 0) return;
+        switch (op) {
+            case OpRaster::SrcCopy:
+                for (int j = 0; j < h; ++j)
+                    std::memmove(reinterpret_cast<QRgb*>(dst.scanLine(y + j)) + x,
+                                 reinterpret_cast<const QRgb*>(s.constScanLine(sy + j)) + sx,
+                                 size_t(w) * sizeof(QRgb));
+                break;
+            case OpRaster::SrcAnd:
+                Boucle(dst, x, y, w, h, s, sx, sy, [](QRgb d, QRgb v) { return d & v; });
+                break;
+            case OpRaster::SrcPaint:
+                Boucle(dst, x, y, w, h, s, sx, sy, [](QRgb d, QRgb v) { return d | v; });
+                break;
+        }
+        return;
+    }
+    // Other destinations (a cover's alpha picture): through the painter.
     QPainter p(&dst);
     p.setCompositionMode(Mode(op));
     // Clip the source rectangle to the source image: QPainter would paint
