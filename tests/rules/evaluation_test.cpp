@@ -341,6 +341,13 @@ TEST(Estimation, KeptPairWithAThirdCard) {
     EXPECT_NEAR(ev.PoidsMain,
                 (11 + 5 + 11) / 130.0 + 1 + (9 * 378 + 19 * 168 + 424 * 18 + 1410 * 2) / 2162.0,
                 1e-12);
+
+    // a pair of Aces with a Four is a low Ace three below the Four: it waits
+    // for a Two and a Three (4 of each unseen), unlike a pair of Aces with a Nine
+    const MarquesPaquet a4 = PaquetCowboy({{1, H}, {1, C}, {4, D}, {9, S}, {12, C}});
+    const double avecQuatre = Evalue({{1, H}, {1, C}, {4, D}}, a4).CategorieMain;
+    const double avecNeuf = Evalue({{1, H}, {1, C}, {9, S}}, a4).CategorieMain;
+    EXPECT_NEAR(avecQuatre - avecNeuf, 2 * 4 * 4 / 2162.0, 1e-12);
 }
 
 TEST(Estimation, FourCardDraws) {
