@@ -121,10 +121,14 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
         p.drawPolygon(QPolygonF({QPointF(34.5, y - 2), QPointF(36.5, y), QPointF(34.5, y + 2),
                                  QPointF(32.5, y)}));
     }
-    // Sleeve trims.
-    p.setBrush(kJaune);
-    p.drawRect(QRectF(19.5, 43, 6, 2.5));
-    p.drawRect(QRectF(44, 43, 6, 2.5));
+    // Arms along the sides of the robe.
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bras;
+    bras.moveTo(23, 35);
+    bras.cubicTo(21, 40, 21.5, 45, 24, 48.5);
+    bras.moveTo(46, 35);
+    bras.cubicTo(48, 40, 47.5, 45, 45, 48.5);
+    p.drawPath(bras);
     // Collar.
     p.setBrush(valeur == 12 ? kBlanc : kJaune);
     QPainterPath col;
@@ -160,7 +164,7 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
 
     // Heads drawn a little larger than their outline coordinates.
     p.save();
-    p.translate(34.5, 21.5);
+    p.translate(34.5, 22.3);
     p.scale(1.15, 1.15);
     p.translate(-34.5, -23);
     // Hair behind the head.

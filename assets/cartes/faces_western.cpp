@@ -222,7 +222,7 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
 
     // Heads drawn a little larger than their outline coordinates.
     p.save();
-    p.translate(34.5, 21.5);
+    p.translate(34.5, 22.3);
     p.scale(1.15, 1.15);
     p.translate(-34.5, -23);
     // Hair behind the head.
