@@ -9,7 +9,7 @@
 About::About(QWidget* table) : QDialog(table) {
     const bool francais = EtatDuJeu().reglages.Francais();
     setWindowTitle(QString::fromUtf8(textes_shell::AboutTitre.Dans(francais)));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
     AboutUK = new ImageCliquable(this);

@@ -30,7 +30,7 @@ Intro::Intro(QWidget* table) : QDialog(table) {
     using namespace textes_shell;
     const bool francais = EtatDuJeu().reglages.Francais();
     setWindowTitle(QLatin1String(IntroTitre));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Largeur, Hauteur);
 

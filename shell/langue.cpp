@@ -22,7 +22,7 @@ constexpr int Hauteur = 180;
 Langue::Langue(QWidget* table, Reglages& reglages) : QDialog(table), reglages_(reglages) {
     using namespace textes_shell;
     setWindowTitle(QLatin1String(LangueTitre));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(Largeur, Hauteur);
 

@@ -130,7 +130,7 @@ TEST(TexteINI, IncompleteOrNonNumericFilesAreRejectedWhole) {
     }
 }
 
-TEST(TexteINI, FieldsAreDelimitedLikeTheOriginalInput) {
+TEST(TexteINI, FieldsEndAtCommasAndLineEndsBlanksAndQuotesDropped) {
     std::vector<std::string> v = kValides;
     v[5] = "   300";        // leading blanks skipped
     v[10] = "\"UK\"";       // quotes removed
