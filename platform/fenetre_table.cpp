@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 
 namespace {
 
@@ -53,8 +54,15 @@ FenetreTable* FenetreTable::Instance() {
 }
 
 bool FenetreTable::Contient(const QObject* o) const {
-    for (; o; o = o->parent())
+    for (; o; o = o->parent()) {
         if (o == this) return true;
+        // A dialog or the help window parented to the table is a window of
+        // its own and stays usable; the table's menus are popups of it.
+        if (o->isWidgetType()) {
+            auto* w = static_cast<const QWidget*>(o);
+            if (w->isWindow() && !qobject_cast<const QMenu*>(w)) return false;
+        }
+    }
     return false;
 }
 

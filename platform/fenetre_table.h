@@ -28,7 +28,8 @@ public:
     // Once closed (accepted), no table handler runs any more.
     bool Fermee() const { return fermee_; }
 
-    // Whether `o` is the table, one of its controls, menus, actions or timers.
+    // Whether `o` is the table, one of its controls, menus, actions or timers;
+    // a dialog parented to it is a window of its own and is not.
     bool Contient(const QObject* o) const;
 
 protected:

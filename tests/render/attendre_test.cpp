@@ -2,6 +2,7 @@
 // while waiting, timers and other windows alive, nesting, and a close in
 // the middle of a wait.
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTest>
@@ -93,6 +94,24 @@ TEST_F(TableEnAttente, ClicksAndShortcutsAreDroppedDuringTheWaitOnly) {
     EXPECT_EQ(clicsEnter, 1);
 }
 
+TEST_F(TableEnAttente, DialogParentedToTheTableStaysUsable) {
+    QDialog dialogue(&form);
+    dialogue.resize(80, 80);
+    Picture drapeau(&dialogue, 0, 0, 80, 80);
+    int clics = 0;
+    drapeau.SurClic([&] { ++clics; });
+    dialogue.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
+    auto clique = [&] { QTest::mouseClick(dialogue.windowHandle(), Qt::LeftButton, {}, {40, 40}); };
+    Pendant(10, clique);
+    Attendre(30);
+    EXPECT_EQ(clics, 1);
+    // Nor is it a second action of the table while a table handler runs.
+    form.BtnDrawUp->SurClic(clique);
+    CliqueDraw();
+    EXPECT_EQ(clics, 2);
+}
+
 TEST_F(TableEnAttente, MenuBarTakesNoClickDuringTheWait) {
     QMenuBar* barre = form.menuBar();
     const QRect jeu = barre->actionGeometry(form.MenuGame);
@@ -103,6 +122,25 @@ TEST_F(TableEnAttente, MenuBarTakesNoClickDuringTheWait) {
     QTest::mouseClick(Fenetre(), Qt::LeftButton, {}, p);
     EXPECT_TRUE(form.MenuGame->menu()->isVisible());
     form.MenuGame->menu()->hide();
+}
+
+TEST_F(TableEnAttente, AltDoesNotReachTheMenusDuringTheWait) {
+    QMenuBar* barre = form.menuBar();
+    auto alt = [&] {
+        QTest::keyPress(Fenetre(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(Fenetre(), Qt::Key_Alt);
+    };
+    Pendant(10, alt);
+    Attendre(30);
+    EXPECT_EQ(barre->activeAction(), nullptr);
+    // Outside a wait Alt selects the first menu (when the style navigates by Alt).
+    alt();
+    if (barre->activeAction()) {
+        EXPECT_EQ(barre->activeAction(), form.MenuGame);
+        QTest::keyClick(Fenetre(), Qt::Key_Escape);
+    } else {
+        GTEST_SKIP() << "this style has no Alt navigation";
+    }
 }
 
 TEST_F(TableEnAttente, TimersTickAndNestedWaitsKeepTheTableRefused) {
