@@ -35,11 +35,8 @@ constexpr std::array<Positions, 32> ConstruitPositions() {
 }
 constexpr std::array<Positions, 32> kPositions = ConstruitPositions();
 
-// Scales a score by a random factor between Skill % and 100 %.
-double Floute(double valeur, int Skill, SourceHasard& hasard) {
-    const double facteur = (Skill + (100 - Skill) * hasard.Rnd()) / 100;
-    return valeur * facteur;
-}
+// A random factor between Skill % and 100 %.
+double Facteur(int Skill, double u) { return (Skill + (100 - Skill) * u) / 100; }
 
 }  // namespace
 
@@ -64,17 +61,20 @@ void ChoixCartesCowboy(Evaluation& ev, const MarquesPaquet& paquet, const Main& 
         if (k == 5) categorieCinq = ev.CategorieMain;
 
         // u1 for the score, then u2 for the weight
-        ev.CategorieMain = Floute(ev.CategorieMain, Skill, hasard);
-        ev.PoidsMain = Floute(ev.PoidsMain, Skill, hasard);
+        const double u1 = hasard.Rnd();
+        const double u2 = hasard.Rnd();
+        ev.CategorieMain *= Facteur(Skill, u1);
+        ev.PoidsMain *= Facteur(Skill, u2);
 
-        // Strict: of two equal scores the earlier keep stays. Written as
-        // selections, not branches: which keep wins is not predictable.
-        const bool plusProbable = ev.CategorieMain > ev.MeilleureProba;
-        ev.MeilleureProba = plusProbable ? ev.CategorieMain : ev.MeilleureProba;
-        gardeProba = plusProbable ? i : gardeProba;
-        const bool plusLourd = ev.PoidsMain > ev.MeilleurPoids;
-        ev.MeilleurPoids = plusLourd ? ev.PoidsMain : ev.MeilleurPoids;
-        gardePoids = plusLourd ? i : gardePoids;
+        // Strict: of two equal scores the earlier keep stays.
+        if (ev.CategorieMain > ev.MeilleureProba) {
+            ev.MeilleureProba = ev.CategorieMain;
+            gardeProba = i;
+        }
+        if (ev.PoidsMain > ev.MeilleurPoids) {
+            ev.MeilleurPoids = ev.PoidsMain;
+            gardePoids = i;
+        }
     }
 
     // A four-card draw that is most likely to come in is also the one to play.
