@@ -18,7 +18,7 @@ void MessageOK(QWidget* parent, const QString& titre, const QString& texte) {
 }
 
 bool MessageOuiNon(QWidget* parent, const QString& titre, const QString& texte) {
-    QMessageBox box(QMessageBox::Question, titre, texte, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::NoIcon, titre, texte, QMessageBox::Yes | QMessageBox::No,
                     parent);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
