@@ -19,7 +19,10 @@ struct EntreeInventaire {
     int hauteur;
     GenreImage genre;
     const char* svg;      // Qt resource path of the SVG file holding element id == nom, or nullptr
-    QImage (*dessin)();   // set instead of svg for pictures drawn in code
+    // Set instead of svg for pictures drawn in code. The store calls every
+    // drawing function on one thread, in inventory order, possibly not the
+    // GUI thread, while SVG files render on other threads.
+    QImage (*dessin)();
     const char* masque;   // Cadre only: name of the shared mask
 };
 

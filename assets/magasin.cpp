@@ -1,6 +1,5 @@
 #include "assets/magasin.h"
 
-#include "assets/cartes/cartes.h"
 #include "assets/inventaire.h"
 
 #include <QPainter>
@@ -136,48 +135,30 @@ Rendu RenduEntree(const EntreeInventaire& e, Rendus& rendus) {
     return r;
 }
 
-bool EstCarte(const EntreeInventaire& e) {
-    return e.dessin == &DessineTabCartes || e.dessin == &DessineTabCartes2 ||
-           e.dessin == &DessineDosCartes;
-}
-
 // Independent pieces of work. Each SVG file is parsed once, by the task that
-// renders all its elements; the card sheets share drawing caches and stay
-// together; the scene's own drawings are safe to spread out; code drawings of
-// any other inventory stay together, as their caches are unknown here.
-std::vector<std::vector<std::size_t>> Taches(
-    const std::vector<const EntreeInventaire*>& entrees,
-    const std::vector<bool>& deLaScene) {
-    std::vector<std::vector<std::size_t>> taches;
+// renders all its elements. Pictures drawn in code all go in one task, in
+// their order: they draw text, and text drawn on two threads at once does
+// not always come out the same (the glyph outlines are shared).
+std::vector<std::vector<std::size_t>> Taches(const std::vector<const EntreeInventaire*>& entrees) {
+    std::vector<std::vector<std::size_t>> taches(1);
     std::map<QString, std::size_t> parFichier;
-    std::map<int, std::size_t> parGroupe;
-    auto groupe = [&](int cle, std::size_t i) {
-        auto [it, nouveau] = parGroupe.try_emplace(cle, taches.size());
-        if (nouveau) taches.emplace_back();
-        taches[it->second].push_back(i);
-    };
     for (std::size_t i = 0; i < entrees.size(); ++i) {
         const EntreeInventaire& e = *entrees[i];
-        if (e.svg) {
-            auto [it, nouveau] = parFichier.try_emplace(QString::fromUtf8(e.svg), taches.size());
-            if (nouveau) taches.emplace_back();
-            taches[it->second].push_back(i);
-        } else if (EstCarte(e)) {
-            groupe(-1, i);
-        } else if (deLaScene[i]) {
-            taches.push_back({i});
-        } else {
-            groupe(-2, i);
+        if (!e.svg) {
+            taches[0].push_back(i);
+            continue;
         }
+        auto [it, nouveau] = parFichier.try_emplace(QString::fromUtf8(e.svg), taches.size());
+        if (nouveau) taches.emplace_back();
+        taches[it->second].push_back(i);
     }
     return taches;
 }
 
 // Renders every entry, spread over the machine's cores; joined before return.
-std::vector<Rendu> RenduTout(const std::vector<const EntreeInventaire*>& entrees,
-                             const std::vector<bool>& deLaScene) {
+std::vector<Rendu> RenduTout(const std::vector<const EntreeInventaire*>& entrees) {
     std::vector<Rendu> rendus(entrees.size());
-    const auto taches = Taches(entrees, deLaScene);
+    const auto taches = Taches(entrees);
     std::atomic<std::size_t> suivante{0};
     auto travaille = [&] {
         Rendus svg;
@@ -200,13 +181,10 @@ std::vector<Rendu> RenduTout(const std::vector<const EntreeInventaire*>& entrees
 MagasinImages::MagasinImages(
     std::initializer_list<std::span<const EntreeInventaire>> inventaires) {
     std::vector<const EntreeInventaire*> entrees;
-    std::vector<bool> deLaScene;
     for (auto inventaire : inventaires)
-        for (const EntreeInventaire& e : inventaire) {
+        for (const EntreeInventaire& e : inventaire)
             entrees.push_back(&e);
-            deLaScene.push_back(inventaire.data() == InventaireScene().data());
-        }
-    std::vector<Rendu> rendus = RenduTout(entrees, deLaScene);
+    std::vector<Rendu> rendus = RenduTout(entrees);
 
     auto ajoute = [this](const QString& nom, QImage img) {
         if (images_.contains(nom))

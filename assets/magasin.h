@@ -1,6 +1,7 @@
 #pragma once
 // The picture store: every picture of the game rendered once, on first use,
-// at its exact size, as Format_RGB32.
+// at its exact size, as Format_RGB32. Rendering spreads over the machine's
+// cores and is over when the constructor returns.
 
 #include <QHash>
 #include <QImage>

@@ -31,6 +31,8 @@ QFont Police(int taillePx, bool serif, bool gras) {
     f.setPixelSize(taillePx);
     f.setBold(gras);
     f.setStyleStrategy(QFont::PreferAntialias);
+    // Unhinted glyphs come out the same whichever thread draws them first.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

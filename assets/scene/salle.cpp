@@ -423,7 +423,7 @@ QImage DessineBobble() {
     // Small corner radius: the rectangular label nearly fills the bubble.
     p.setPen(QPen(kContour, 1.5));
     p.setBrush(kFenetre);
-    p.drawRoundedRect(QRectF(1.25, 1.25, l - 2.5, h - 2.5), 5, 5);
+    p.drawRoundedRect(QRectF(0.75, 0.75, l - 1.5, h - 1.5), 3, 3);
     p.end();
     return img;
 }

@@ -300,3 +300,80 @@ TEST(Magasin, FrenchAndEnglishButtonsDiffer) {
                                  m.Image(QString::fromLatin1(p[1]))))
             << p[0] << " " << p[1];
 }
+
+TEST(Magasin, RenderingOnSeveralThreadsGivesTheSamePictures) {
+    // The store draws on several threads; shared drawing caches must not
+    // mix pictures up. Two stores and a plain drawing on this thread agree.
+    const MagasinImages autre({InventaireScene()});
+    const MagasinImages& m = Scene();
+    for (const QString& nom : m.Noms())
+        EXPECT_TRUE(MemesPixels(m.Image(nom), autre.Image(nom))) << qPrintable(nom);
+    for (const EntreeInventaire& e : InventaireScene()) {
+        if (e.genre != GenreImage::Opaque || !e.dessin) continue;
+        const QImage ici = e.dessin().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(MemesPixels(m.Image(QString::fromLatin1(e.nom)), ici)) << e.nom;
+    }
+}
+
+TEST(Magasin, PileBillsStackWithoutGaps) {
+    // A pile puts each bill 2 pixels above the one below, swaying by a
+    // pixel: the paper edges must form a solid striped pile.
+    const MagasinImages& m = Scene();
+    for (const char* nom : {"BillPlayer", "BillCowboy"}) {
+        const QImage& image = m.Image(QString::fromLatin1(nom));
+        const QImage& masque = m.Image(QString::fromLatin1(nom) + QStringLiteral("Mask"));
+        const int l = image.width(), h = image.height();
+        QImage pile(l + 4, h + 40, QImage::Format_RGB32);
+        pile.fill(qRgb(255, 0, 255));
+        const int decalage[] = {2, 3, 2, 1, 2, 2, 3, 2, 1, 2};
+        for (int i = 0; i < 10; ++i) {
+            QPainter p(&pile);
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            p.drawImage(decalage[i], 40 - 2 * i, masque);
+            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            p.drawImage(decalage[i], 40 - 2 * i, image);
+        }
+        // Under the top bill, across the middle, only paper edges show.
+        const int basHaut = 40 - 18 + h;
+        for (int y = basHaut; y < 40 + h; ++y)
+            for (int x = 6; x < l - 4; ++x)
+                ASSERT_NE(pile.pixel(x, y), qRgb(255, 0, 255)) << nom << " " << x << "," << y;
+        // The two edge rows of a bill differ, so the pile reads as layers.
+        EXPECT_NE(image.pixel(l / 2, h - 1), image.pixel(l / 2, h - 2)) << nom;
+    }
+}
+
+TEST(Magasin, LabelsStandOnPlainLegibleGround) {
+    const MagasinImages& m = Scene();
+    // The speech label fills (3, 6) to (148, 31) of the bubble: it must find
+    // the bubble's own light colour everywhere there.
+    const QImage& bulle = m.Image(u"Bobble");
+    const QRgb clair = bulle.pixel(75, 18);
+    EXPECT_GT(qGray(clair), 200);
+    for (int y = 6; y < 31; ++y)
+        for (int x = 3; x < 148; ++x) ASSERT_EQ(bulle.pixel(x, y), clair) << x << "," << y;
+    // Yellow money captions need a dark panel behind them.
+    auto moyenne = [](const QImage& img, QRect r) {
+        long total = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) total += qGray(img.pixel(x, y));
+        return total / (r.width() * r.height());
+    };
+    EXPECT_LT(moyenne(m.Image(u"PlayerMoneyBar"), QRect(3, 4, 48, 17)), 110);
+    EXPECT_LT(moyenne(m.Image(u"CowboyMoneyBar"), QRect(3, 4, 48, 17)), 110);
+    EXPECT_LT(moyenne(m.Image(u"PotMoneyBar"), QRect(4, 4, 54, 33)), 140);
+}
+
+TEST(Magasin, ShowdownBoardHoldsTheFiveCardsOnFelt) {
+    // Cards are laid at x 12, 84, ... 300 and y 14, 71 x 96 each: all on the
+    // felt, and the board's rim is outside them.
+    const QImage& board = Scene().Image(u"CowboyGame");
+    for (int i = 0; i < 5; ++i) {
+        const int x = 12 + i * 72;
+        for (const QPoint& p : {QPoint(x + 1, 15), QPoint(x + 69, 15), QPoint(x + 1, 108),
+                                QPoint(x + 69, 108), QPoint(x + 35, 60)})
+            EXPECT_TRUE(EstVerdatre(board.pixel(p))) << p.x() << "," << p.y();
+    }
+    EXPECT_FALSE(EstVerdatre(board.pixel(2, 2)));
+    EXPECT_FALSE(EstVerdatre(board.pixel(384, 121)));
+}
