@@ -4,14 +4,19 @@
 // pips as their value, and the back strip holds eleven distinct backs at a
 // pitch of 72 with felt-green gaps.
 #include "assets/cartes/cartes.h"
+#include "assets/cartes/outils_cartes.h"
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <functional>
+#include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -248,6 +253,220 @@ TEST(CartesDos, OnzeDosAuPasDe72SepareParDuFeutre) {
         EXPECT_GT(teintes.size(), 4u);
     }
     EXPECT_EQ(vus.size(), 11u);
+}
+
+// --- The drawing helpers the sheets are built with ---
+
+// A pip layout is read on the card: as many pips as the value, none in the
+// index strips, and, but for the 7, the same layout seen from either end.
+TEST(CartesOutils, DispositionsDesPips) {
+    for (int v = 2; v <= 10; ++v) {
+        SCOPED_TRACE("value " + std::to_string(v));
+        const auto pips = cartes::DispositionPips(v);
+        ASSERT_EQ(static_cast<int>(pips.size()), v);
+        std::set<std::pair<int, int>> places, retournees;
+        for (const cartes::Pip& p : pips) {
+            EXPECT_GE(p.x - 6.25, 15.0);          // clear of the upper-left index strip
+            EXPECT_LE(p.x + 6.25, 71.0 - 15.0);   // and of the lower-right one
+            EXPECT_GE(p.y - 6.25, 4.0);
+            EXPECT_LE(p.y + 6.25, 92.0);
+            places.insert({static_cast<int>(p.x * 2), static_cast<int>(p.y * 2)});
+            retournees.insert({static_cast<int>((71 - p.x) * 2), static_cast<int>((96 - p.y) * 2)});
+        }
+        EXPECT_EQ(places.size(), pips.size());  // no two pips on one spot
+        if (v == 7)
+            EXPECT_NE(places, retournees);
+        else
+            EXPECT_EQ(places, retournees);
+    }
+    EXPECT_TRUE(cartes::DispositionPips(1).empty());
+    EXPECT_TRUE(cartes::DispositionPips(11).empty());
+}
+
+TEST(CartesOutils, MelangeEtInterpolation) {
+    const QRgb noir = qRgb(0, 0, 0), blanc = qRgb(255, 255, 255), rouge = qRgb(200, 0, 0);
+    EXPECT_EQ(cartes::Melange(noir, blanc, 0), noir);
+    EXPECT_EQ(cartes::Melange(noir, blanc, 1), blanc);
+    EXPECT_EQ(cartes::Melange(noir, blanc, 0.5), qRgb(128, 128, 128));
+    EXPECT_EQ(cartes::Melange(noir, rouge, 0.25), qRgb(50, 0, 0));
+    // Out of range: held at the ends (vignettes pass distances beyond 1).
+    EXPECT_EQ(cartes::Melange(noir, blanc, -0.3), noir);
+    EXPECT_EQ(cartes::Melange(noir, blanc, 1.7), blanc);
+    // Three stops: the segment around t is used, the ends hold beyond.
+    const auto degrade = [&](qreal t) { return cartes::Interpole({{0, noir}, {0.5, rouge}, {1, blanc}}, t); };
+    EXPECT_EQ(degrade(-1), noir);
+    EXPECT_EQ(degrade(0.25), qRgb(100, 0, 0));
+    EXPECT_EQ(degrade(0.5), rouge);
+    EXPECT_EQ(degrade(0.75), qRgb(228, 128, 128));
+    EXPECT_EQ(degrade(2), blanc);
+}
+
+TEST(CartesOutils, PeintPixelsRecoitLesCentresDesPixels) {
+    const QImage img = cartes::PeintPixels([](qreal x, qreal y) {
+        return qRgb(static_cast<int>(x * 2), static_cast<int>(y * 2), 0);
+    });
+    ASSERT_EQ(img.size(), QSize(kL, kH));
+    EXPECT_EQ(img.pixel(0, 0), qRgb(1, 1, 0));
+    EXPECT_EQ(img.pixel(70, 95), qRgb(141, 191, 0));
+}
+
+// The body is laid over whatever the background painted: felt outside the
+// rounded corners, the border on the edge, the background untouched inside.
+TEST(CartesOutils, CorpsCartePoseCoinsEtBordSurLeFond) {
+    const QRgb rouge = qRgb(220, 10, 10), bord = qRgb(40, 40, 40);
+    const QImage c = cartes::CorpsCarte([&](QPainter& p, const QRectF&) { p.fillRect(QRect(0, 0, 71, 96), rouge); },
+                                        QColor(bord));
+    for (QPoint coin : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
+        EXPECT_EQ(c.pixel(coin), kFeutre) << coin.x() << "," << coin.y();
+    for (QPoint b : {QPoint(35, 0), QPoint(0, 48), QPoint(70, 48), QPoint(35, 95)})
+        EXPECT_EQ(c.pixel(b), bord) << b.x() << "," << b.y();
+    for (QPoint i : {QPoint(1, 48), QPoint(69, 48), QPoint(35, 1), QPoint(35, 94), QPoint(35, 48), QPoint(5, 5)})
+        EXPECT_EQ(c.pixel(i), rouge) << i.x() << "," << i.y();
+    // Inside the rounding, a blend of border and background, never felt.
+    const QRgb arrondi = c.pixel(1, 1);
+    EXPECT_NE(arrondi, kFeutre);
+    EXPECT_NE(arrondi, rouge);
+}
+
+TEST(CartesOutils, RefletDuHautSurLeBas) {
+    QImage c(kL, kH, QImage::Format_RGB32);
+    c.fill(Qt::white);
+    c.setPixel(3, 5, qRgb(1, 2, 3));
+    c.setPixel(70, 47, qRgb(4, 5, 6));
+    c.setPixel(10, 60, qRgb(7, 8, 9));  // lower half: overwritten
+    cartes::RefleteHautEnBas(c);
+    EXPECT_EQ(c.pixel(67, 90), qRgb(1, 2, 3));
+    EXPECT_EQ(c.pixel(0, 48), qRgb(4, 5, 6));
+    EXPECT_EQ(c.pixel(10, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(c.pixel(3, 5), qRgb(1, 2, 3));
+}
+
+// The fitted index text: a capital fills the box height, a wide rank is
+// squeezed into the box width, and both are centred across the box.
+TEST(CartesOutils, TexteAjusteTientDansSaBoite) {
+    const QFont police(QStringLiteral("DejaVu Sans"), 20, QFont::Bold);
+    const QRectF boite(2, 4, 12, 10);
+    const QRectF k = cartes::TexteAjuste(QStringLiteral("K"), police, boite).boundingRect();
+    EXPECT_NEAR(k.top(), 4, 0.05);
+    EXPECT_NEAR(k.bottom(), 14, 0.05);
+    EXPECT_LE(k.width(), 12.01);
+    EXPECT_NEAR(k.center().x(), 8, 0.05);
+    const QRectF dix = cartes::TexteAjuste(QStringLiteral("10"), police, boite).boundingRect();
+    EXPECT_NEAR(dix.width(), 12, 0.05);
+    EXPECT_NEAR(dix.left(), 2, 0.05);
+    EXPECT_NEAR(dix.bottom(), 14, 0.3);
+}
+
+int PlusGrandEcart(const QImage& a, const QImage& b) {
+    int ecart = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            ecart = std::max({ecart, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return ecart;
+}
+
+// Shapes drawn through the raster cache land where a direct fill puts them,
+// at any sub-pixel position, scale and half turn, in the brush's colour.
+TEST(CartesOutils, LeCacheDeFormesDessineCommeUnRemplissageDirect) {
+    struct Cas {
+        QPointF o;
+        qreal echelle;
+        bool renverse;
+        QColor couleur;
+    };
+    const Cas cas[] = {{{20, 30}, 12.5, false, QColor(200, 20, 20)},
+                       {{35.5, 48}, 30, false, QColor(20, 20, 20)},
+                       {{22.25, 63.75}, 12.5, true, QColor(200, 20, 20)},
+                       {{49, 78.5}, 12.5, true, QColor(20, 20, 20)},
+                       {{7.5, 21}, 9, false, QColor(20, 120, 20)}};
+    for (int couleur = 1; couleur <= 4; ++couleur) {
+        for (const Cas& k : cas) {
+            SCOPED_TRACE("suit " + std::to_string(couleur) + " at " + std::to_string(k.o.x()) + "," +
+                         std::to_string(k.o.y()));
+            QImage direct(kL, kH, QImage::Format_RGB32), cache(kL, kH, QImage::Format_RGB32);
+            direct.fill(Qt::white);
+            cache.fill(Qt::white);
+            QTransform t;
+            t.translate(k.o.x(), k.o.y());
+            if (k.renverse) t.rotate(180);
+            t.scale(k.echelle, k.echelle);
+            {
+                QPainter p(&direct);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(Qt::NoPen);
+                p.setBrush(k.couleur);
+                p.setTransform(t);
+                p.drawPath(cartes::FormeCouleur(couleur));
+            }
+            for (int fois = 0; fois < 2; ++fois) {  // the second time from the cache
+                cache.fill(Qt::white);
+                QPainter p(&cache);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(Qt::NoPen);
+                p.setBrush(k.couleur);
+                p.setTransform(t);
+                cartes::RempliChemin(p, cartes::FormeCouleur(couleur));
+            }
+            // Edge pixels differ a little (the curves are flattened at
+            // another scale); a shape off by one pixel differs by ~200.
+            EXPECT_LE(PlusGrandEcart(direct, cache), 60);
+            int encre = 0;
+            for (int y = 0; y < kH; ++y)
+                for (int x = 0; x < kL; ++x) encre += cache.pixel(x, y) == k.couleur.rgb();
+            EXPECT_GT(encre, 0) << "the cached shape keeps the brush colour";
+        }
+    }
+    cartes::VideTampon();
+}
+
+// The same shape at the same place in another colour is not the red one
+// served again from the cache.
+TEST(CartesOutils, LeCacheDistingueLesCouleurs) {
+    QImage img(kL, kH, QImage::Format_RGB32);
+    QRgb centre[2];
+    const QColor couleurs[2] = {QColor(200, 20, 20), QColor(20, 20, 20)};
+    for (int k = 0; k < 2; ++k) {
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(couleurs[k]);
+        p.translate(35.5, 48);
+        p.scale(30, 30);
+        cartes::RempliChemin(p, cartes::FormeCouleur(1));
+        p.end();
+        centre[k] = img.pixel(35, 48);
+    }
+    EXPECT_EQ(centre[0], couleurs[0].rgb());
+    EXPECT_EQ(centre[1], couleurs[1].rgb());
+    cartes::VideTampon();
+}
+
+// Rotations other than a half turn are drawn directly, not from the cache.
+TEST(CartesOutils, LesRotationsQuelconquesNePassentPasParLeCache) {
+    QImage direct(kL, kH, QImage::Format_RGB32), cache(kL, kH, QImage::Format_RGB32);
+    direct.fill(Qt::white);
+    cache.fill(Qt::white);
+    QTransform t;
+    t.translate(35.5, 48);
+    t.rotate(30);
+    t.scale(20, 20);
+    for (QImage* img : {&direct, &cache}) {
+        QPainter p(img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::black);
+        p.setTransform(t);
+        if (img == &direct)
+            p.drawPath(cartes::FormeCouleur(4));
+        else
+            cartes::RempliChemin(p, cartes::FormeCouleur(4));
+    }
+    EXPECT_TRUE(Octets(direct) == Octets(cache));
+    cartes::VideTampon();
 }
 
 }  // namespace
