@@ -13,15 +13,6 @@ namespace {
 const QColor kOr{0xe0, 0xb4, 0x4c};
 const QColor kBordDos{0x2a, 0x2a, 0x2a};
 
-quint32 Hache(quint32 n) {
-    n ^= n >> 16;
-    n *= 0x7feb352dU;
-    n ^= n >> 15;
-    n *= 0x846ca68bU;
-    n ^= n >> 16;
-    return n;
-}
-
 // White margin and an inner field; returns the field.
 QRectF Marge(QPainter& p, const QRectF& r, int marge, QColor fond) {
     p.fillRect(r, QColor(0xfb, 0xfb, 0xf6));

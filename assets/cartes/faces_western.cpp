@@ -48,16 +48,6 @@ void IndexDesDeuxCoins(QPainter& p, int valeur, int couleur) {
     p.setTransform(avant);
 }
 
-// Cheap fixed hash for the specks of the paper: the same picture every run.
-quint32 Hache(quint32 n) {
-    n ^= n >> 16;
-    n *= 0x7feb352dU;
-    n ^= n >> 15;
-    n *= 0x846ca68bU;
-    n ^= n >> 16;
-    return n;
-}
-
 const QImage& Vierge() {
     static const QImage corps = CorpsCarte(
         [](QPainter& p, const QRectF& r) {

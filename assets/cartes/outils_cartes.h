@@ -31,10 +31,23 @@ inline const QColor kFeutre{0x1d, 0x5b, 0x35};
 
 inline bool EstRouge(int couleur) { return couleur == 1 || couleur == 3; }
 
+// Fixed integer hash for scattered specks and stars: the same picture on
+// every run, and no draw taken from the game's random source.
+inline quint32 Hache(quint32 n) {
+    n ^= n >> 16;
+    n *= 0x7feb352dU;
+    n ^= n >> 15;
+    n *= 0x846ca68bU;
+    n ^= n >> 16;
+    return n;
+}
+
 // Fills a path with the painter's brush. Shapes repeated at the same scale
 // and sub-pixel phase (pips, indices, motifs) are rasterised once and then
 // blitted, which keeps the whole deck within its start-up budget. Plain
 // translations, scalings and half turns are cached; anything else is drawn.
+// A shape is known by its address: pass only paths that live as long as the
+// drawing of the picture (the static shapes of this folder).
 void RempliChemin(QPainter& p, const QPainterPath& chemin);
 // Drops the rasterised shapes once a picture is finished.
 void VideTampon();
