@@ -105,10 +105,14 @@ constexpr int IndexCinqCartes(const std::array<uint8_t, 8192>& parValeurs, const
     unsigned valeurs = 0, couleurs = 0;
     uint64_t comptes = 0;  // one nibble per value: how many times it shows
     for (int i = 0; i < 5; ++i) {
-        valeurs |= 1u << (v[i] - 1);
-        comptes += uint64_t{1} << (4 * (v[i] - 1));
+        valeurs |= 1u << v[i];
+        comptes += uint64_t{1} << (4 * v[i]);
         couleurs |= 1u << c[i];
     }
+    // Values 1..13 sit one place up; the shift down drops the place of a
+    // blank card (value 0) of a hand not dealt yet.
+    valeurs >>= 1;
+    comptes >>= 4;
     // A nibble holds at most 5, so adding 5 (or 4) reaches its high bit exactly
     // when it held 3 (or 4) or more, without carrying into the next one.
     constexpr uint64_t hauts = 0x8888888888888888;

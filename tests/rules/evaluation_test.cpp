@@ -143,6 +143,15 @@ TEST(EvalueMain, CountOutsideZeroToFiveLeavesBothResultsAtZero) {
     }
 }
 
+TEST(EvalueMain, HandNotDealtYetIsNothing) {
+    MarquesPaquet vide;
+    vide.Vide();
+    Evaluation ev;  // every value and suit 0
+    EvalueMain(ev, vide, 5);
+    EXPECT_EQ(ev.CategorieMain, 0);
+    EXPECT_EQ(ev.PoidsMain, 0);
+}
+
 // ---- Unseen cards and straight bounds ---------------------------------------------
 
 TEST(CartesInvisibles, OnlyTheOpponentsOwnCardsAreCounted) {
