@@ -145,9 +145,9 @@ TEST(Personnages, EveryPictureRendersAtItsExactCell) {
         EXPECT_NEAR(b.width(), e.largeur, 0.01);
         EXPECT_NEAR(b.height(), e.hauteur, 0.01);
         EXPECT_EQ(Img(e.nom).size(), QSize(e.largeur, e.hauteur));
-        if (e.genre == GenreImage::Sprite)
-            EXPECT_EQ(MasqueDe(e.nom).size(),
-                      QSize(e.largeur, e.hauteur));
+        if (e.genre == GenreImage::Sprite) {
+            EXPECT_EQ(MasqueDe(e.nom).size(), QSize(e.largeur, e.hauteur));
+        }
     }
 }
 
