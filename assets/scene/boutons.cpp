@@ -6,7 +6,6 @@
 #include <QRadialGradient>
 
 #include <map>
-#include <mutex>
 #include <utility>
 
 namespace scene {
@@ -110,17 +109,12 @@ QImage CorpsBouton(bool enfonce, int yTable) {
 }  // namespace
 
 QImage DessineBouton(const QString& mot, bool enfonce, int yTable) {
-    // The store draws pictures on several threads at once.
-    static std::mutex verrou;
+    // The store calls every drawing from one thread: a plain cache will do.
     static std::map<std::pair<bool, int>, QImage> corps;
-    QImage img;
-    {
-        std::lock_guard<std::mutex> garde(verrou);
-        auto it = corps.find({enfonce, yTable});
-        if (it == corps.end())
-            it = corps.emplace(std::pair{enfonce, yTable}, CorpsBouton(enfonce, yTable)).first;
-        img = it->second.copy();
-    }
+    auto it = corps.find({enfonce, yTable});
+    if (it == corps.end())
+        it = corps.emplace(std::pair{enfonce, yTable}, CorpsBouton(enfonce, yTable)).first;
+    QImage img = it->second.copy();
     QPainter p(&img);
     Lisse(p);
     const QRectF boite = OvaleBouton(enfonce).adjusted(9, 0, -9, 0).translated(enfonce ? 0.5 : 0, enfonce ? 1 : 0);

@@ -57,10 +57,16 @@ QImage PlancheContact() {
     const int largeurMax = 1900, marge = 10, legende = 16;
     struct Place { QString nom; QPoint pos; };
     std::vector<Place> places;
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    const QFontMetrics mesure(f);
+    auto legendeDe = [](const QString& nom, QSize t) {
+        return QStringLiteral("%1 %2x%3").arg(nom).arg(t.width()).arg(t.height());
+    };
     int x = marge, y = marge, hauteurLigne = 0;
     for (const QString& nom : noms) {
         const QSize t = Img(nom).size();
-        const int l = std::max(t.width(), 110);
+        const int l = std::max(t.width(), mesure.horizontalAdvance(legendeDe(nom, t)) + 4);
         if (x + l > largeurMax && x > marge) {
             x = marge;
             y += hauteurLigne + legende + marge;
@@ -73,15 +79,12 @@ QImage PlancheContact() {
     QImage feuille(largeurMax, y + hauteurLigne + legende + marge, QImage::Format_RGB32);
     feuille.fill(QColor(0x60, 0x60, 0x68));
     QPainter p(&feuille);
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(11);
     p.setFont(f);
     for (const Place& pl : places) {
         const QImage& img = Img(pl.nom);
         p.drawImage(pl.pos, Vignette(pl.nom));
         p.setPen(Qt::white);
-        p.drawText(pl.pos + QPoint(0, img.height() + 12),
-                   QStringLiteral("%1 %2x%3").arg(pl.nom).arg(img.width()).arg(img.height()));
+        p.drawText(pl.pos + QPoint(0, img.height() + 12), legendeDe(pl.nom, img.size()));
     }
     return feuille;
 }
