@@ -167,8 +167,8 @@ struct Ecart {
 };
 inline Ecart EcartDe(const int16_t* x, int n) {
     unsigned valeurs = 0;
-    for (int i = 0; i < n; ++i) valeurs |= 1u << (x[i] - 1);
-    const uint8_t e = kTables.ecartParValeurs[valeurs];
+    for (int i = 0; i < n; ++i) valeurs |= 1u << x[i];
+    const uint8_t e = kTables.ecartParValeurs[valeurs >> 1];
     return {(e & 1) != 0, (e & 2) != 0};
 }
 
@@ -216,22 +216,23 @@ constexpr uint8_t FormeDeTrois(const int16_t* x) {
     return kSuiteAucune;
 }
 
-constexpr std::array<uint8_t, 13 * 13 * 13> ConstruitFormesDeTrois() {
-    std::array<uint8_t, 13 * 13 * 13> formes{};
+constexpr std::array<uint8_t, 14 * 14 * 14> ConstruitFormesDeTrois() {
+    std::array<uint8_t, 14 * 14 * 14> formes{};
     int16_t x[3];
-    for (x[0] = 1; x[0] <= 13; ++x[0])
-        for (x[1] = 1; x[1] <= 13; ++x[1])
-            for (x[2] = 1; x[2] <= 13; ++x[2]) {
+    // value 0, a blank card, only keeps the lookups of an undealt hand in bounds
+    for (x[0] = 0; x[0] <= 13; ++x[0])
+        for (x[1] = 0; x[1] <= 13; ++x[1])
+            for (x[2] = 0; x[2] <= 13; ++x[2]) {
                 const int bas = std::min({x[0], x[1], x[2]}), haut = std::max({x[0], x[1], x[2]});
                 const bool differentes = x[0] != x[1] && x[0] != x[2] && x[1] != x[2];
                 uint8_t forme = FormeDeTrois(x);
                 if (differentes && haut - bas <= 4) forme |= kQuinteFlushPossible;
-                formes[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)] = forme;
+                formes[x[0] * 196 + x[1] * 14 + x[2]] = forme;
             }
     return formes;
 }
 
-constexpr std::array<uint8_t, 13 * 13 * 13> kFormesDeTrois = ConstruitFormesDeTrois();
+constexpr std::array<uint8_t, 14 * 14 * 14> kFormesDeTrois = ConstruitFormesDeTrois();
 
 // ---- Estimates for 0..4 kept cards ------------------------------------------------
 
@@ -322,7 +323,7 @@ void DeuxGardees(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) {
 }
 
 void SuiteDeTrois(const int16_t* x, const CartesInvisibles& inv, Totaux& t) {
-    const uint8_t forme = kFormesDeTrois[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)] & kMasqueSuite;
+    const uint8_t forme = kFormesDeTrois[x[0] * 196 + x[1] * 14 + x[2]] & kMasqueSuite;
     switch (forme) {
     case kSuiteAucune: break;
     case kSuiteUnTrou: t.Chance(0.013, Echelle::Suite); break;
@@ -369,7 +370,7 @@ void TroisGardees(const Evaluation& ev, const CartesInvisibles& inv, Totaux& t) 
         if (memeCouleur) t.Chance(m * (m - 1) / D3, Echelle::Couleur);
     }
     // Three suited cards close enough to fill a straight flush.
-    const uint8_t forme = kFormesDeTrois[(x[0] - 1) * 169 + (x[1] - 1) * 13 + (x[2] - 1)];
+    const uint8_t forme = kFormesDeTrois[x[0] * 196 + x[1] * 14 + x[2]];
     if (memeCouleur && (forme & kQuinteFlushPossible)) {
         t.proba += 0.002;
         t.poids += 84.6;

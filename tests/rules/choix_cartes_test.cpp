@@ -13,7 +13,8 @@ struct MainCowboy {
     MarquesPaquet paquet;
     explicit MainCowboy(Main m) : main(m) {
         paquet.Vide();
-        for (const Carte& c : main) paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
+        for (const Carte& c : main)
+            if (c.valeur > 0) paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
     }
 };
 
@@ -158,4 +159,10 @@ TEST(ChoixCartesCowboy, EveryCallStartsAfreshAndZeroScoresNeverWin) {
     EXPECT_EQ(ev.MeilleureProba, 0);
     EXPECT_EQ(ev.MeilleurPoids, 0);
     EXPECT_EQ(ev.CategorieMain, 1);
+}
+
+TEST(ChoixCartesCowboy, HandNotDealtYetIsJudgedWithoutFault) {
+    const MainCowboy d(Main{});
+    const Evaluation ev = Choisit(d, 50, false);
+    EXPECT_EQ(ev.CategorieMain, 0);
 }
