@@ -25,9 +25,9 @@ inline constexpr int kLignes = 4;     // hearts, clubs, diamonds, spades
 inline constexpr int kPasDos = kLargeur + 1;
 inline constexpr int kNbDos = 11;
 
-// Outside the rounded corners: a dark green close to the table felt, so a
+// Outside the rounded corners: the green of the table felt, so a
 // card laid on the table shows no light specks at its corners.
-inline const QColor kFeutre{0x1d, 0x5b, 0x35};
+inline const QColor kFeutre{0x2f, 0x7f, 0x3b};
 
 inline bool EstRouge(int couleur) { return couleur == 1 || couleur == 3; }
 

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kL = 71;
 constexpr int kH = 96;
-const QRgb kFeutre = qRgb(0x1d, 0x5b, 0x35);
+const QRgb kFeutre = qRgb(0x2f, 0x7f, 0x3b);
 
 const QImage& Typique() {
     static const QImage img = DessineTabCartes();
