@@ -54,11 +54,12 @@ QImage DessineBilletPile(int largeur, int hauteur) {
                  QPolygonF({QPointF(retrait + 4, 4.5), QPointF(largeur - retrait - 4, 4.5),
                             QPointF(largeur - 4, bas - 3.5), QPointF(4, bas - 3.5)}),
                  t);
+    p.setPen(QPen(kEncre, 0.9));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(t.map(QPolygonF({QPointF(0, 0), QPointF(1, 0), QPointF(1, 1), QPointF(0, 1)})));
     p.save();
     p.setTransform(t, true);
     p.setPen(QPen(kEncre, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0, 0, 1, 1));
     p.setBrush(kPapier.darker(110));
     p.drawEllipse(QPointF(0.5, 0.5), 0.3, 0.2);
     p.restore();
