@@ -1,8 +1,6 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
