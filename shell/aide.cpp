@@ -177,6 +177,7 @@ MonHelp* AideOuverte() { return aideOuverte.data(); }
 
 void MenuHelp_Click(Form1* table) {
     if (aideOuverte) {
+        aideOuverte->setWindowState(aideOuverte->windowState() & ~Qt::WindowMinimized);
         aideOuverte->show();
         aideOuverte->raise();
         aideOuverte->activateWindow();
