@@ -214,7 +214,8 @@ TEST(Minuterie, OneShotSetsItsOwnIntervalToZeroInsideTheTick) {
         if (ticks == 2) m.SetInterval(0);
     });
     m.SetInterval(3);
-    QTest::qWait(100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 2000));
+    QTest::qWait(30);
     EXPECT_EQ(ticks, 2);
     EXPECT_EQ(m.Interval(), 0);
     // Re-armed from outside, it goes on.
