@@ -348,14 +348,15 @@ QImage DessineBackGround() {
 }
 
 QImage DessineVertTable() {
-    // Seamless: the speckle and the weave repeat with the tile.
+    // Seamless: the weave's periods (3 rows, 4 columns) divide the tile.
     const int l = 116, h = 102;
     QImage img(l, h, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < h; ++y) {
         QRgb* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < l; ++x) {
             int d = int(Bruit(x, y, 11) * 15) - 7;
-            if ((x + y) % 4 == 0) d -= 4;  // faint diagonal weave
+            if (y % 3 == 0) d -= 3;
+            if (x % 4 == 0) d -= 3;
             ligne[x] = qRgb(std::clamp(0x29 + d / 2, 0, 255), std::clamp(0x6e + d, 0, 255),
                             std::clamp(0x34 + d / 2, 0, 255));
         }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -376,4 +378,27 @@ TEST(Magasin, ShowdownBoardHoldsTheFiveCardsOnFelt) {
     }
     EXPECT_FALSE(EstVerdatre(board.pixel(2, 2)));
     EXPECT_FALSE(EstVerdatre(board.pixel(384, 121)));
+}
+
+TEST(Magasin, ClothTileRepeatsWithoutSeams) {
+    // The help tiles the cloth 5 by 5: crossing from one tile into the next
+    // must look like any step inside a tile.
+    const QImage& tuile = Scene().Image(u"VertTable");
+    const int l = tuile.width(), h = tuile.height();
+    auto ecartColonnes = [&](int a, int b) {
+        double s = 0;
+        for (int y = 0; y < h; ++y) s += std::abs(qGreen(tuile.pixel(a, y)) - qGreen(tuile.pixel(b, y)));
+        return s / h;
+    };
+    auto ecartLignes = [&](int a, int b) {
+        double s = 0;
+        for (int x = 0; x < l; ++x) s += std::abs(qGreen(tuile.pixel(x, a)) - qGreen(tuile.pixel(x, b)));
+        return s / l;
+    };
+    double interieur = 0;
+    for (int x = 0; x + 1 < l; ++x) interieur = std::max(interieur, ecartColonnes(x, x + 1));
+    EXPECT_LE(ecartColonnes(l - 1, 0), interieur);
+    interieur = 0;
+    for (int y = 0; y + 1 < h; ++y) interieur = std::max(interieur, ecartLignes(y, y + 1));
+    EXPECT_LE(ecartLignes(h - 1, 0), interieur);
 }
