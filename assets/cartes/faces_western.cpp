@@ -165,32 +165,52 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
         p.drawEllipse(QPointF(47, 41), 4.5, 3.5);
         p.drawEllipse(QPointF(47, 41), 3, 2.2);
         p.setPen(trait);
-    } else if (valeur == 12) {  // saloon girl: dress with lace trim, bare shoulders
+    } else if (valeur == 12) {  // saloon girl: bare shoulders, low-cut dress, open fan
+        QPainterPath epaules;
+        epaules.moveTo(19, 48.5);
+        epaules.lineTo(19, 41);
+        epaules.cubicTo(20, 36.5, 24, 34.5, 29, 33.5);
+        epaules.lineTo(40, 33.5);
+        epaules.cubicTo(45, 34.5, 49, 36.5, 50, 41);
+        epaules.lineTo(50, 48.5);
+        epaules.closeSubpath();
         p.setBrush(kPeau);
-        p.drawPath(corps);
+        p.drawPath(epaules);
         p.setBrush(accent);
         QPainterPath robe;
-        robe.moveTo(16, 48.5);
-        robe.lineTo(16, 43);
-        robe.quadTo(25, 37, 34.5, 41);
-        robe.quadTo(44, 37, 55, 43);
-        robe.lineTo(55, 48.5);
+        robe.moveTo(19, 48.5);
+        robe.lineTo(19, 42.5);
+        robe.quadTo(26, 38.5, 34.5, 42.5);
+        robe.quadTo(43, 38.5, 50, 42.5);
+        robe.lineTo(50, 48.5);
         robe.closeSubpath();
         p.drawPath(robe);
-        p.setPen(QPen(kEncre, 1.2, Qt::DotLine));
-        p.drawLine(QPointF(17, 42.6), QPointF(25, 39.3));
-        p.drawLine(QPointF(44, 39.3), QPointF(54, 42.6));
-        p.setPen(trait);
-        // Folded fan.
+        // Black lace along the neckline.
+        p.setPen(Qt::NoPen);
         p.setBrush(kEncre);
+        for (const QPointF& debut : {QPointF(19, 42.5), QPointF(34.5, 42.5)}) {
+            const QPointF c = debut + QPointF(7.5, -4), fin = debut + QPointF(15.5, 0);
+            for (qreal t = 0.15; t < 1; t += 0.233) {
+                const QPointF pt = (1 - t) * (1 - t) * debut + 2 * (1 - t) * t * c + t * t * fin;
+                p.drawEllipse(pt, 0.9, 0.9);
+            }
+        }
+        // Open fan in the other hand, ribs fanning from the hand.
+        const QPointF main(47, 44);
+        p.setPen(QPen(kEncre, 0.6));
+        p.setBrush(kCreme);
         QPainterPath eventail;
-        eventail.moveTo(21, 44);
-        eventail.lineTo(16.5, 34);
-        eventail.quadTo(21, 31.5, 25.5, 34);
+        eventail.moveTo(main);
+        eventail.arcTo(QRectF(main.x() - 9, main.y() - 9, 18, 18), 60, 80);
         eventail.closeSubpath();
         p.drawPath(eventail);
+        for (int k = 1; k < 4; ++k) {
+            const qreal a = (60 + k * 20) * M_PI / 180;
+            p.drawLine(main, main + QPointF(9 * std::cos(a), -9 * std::sin(a)));
+        }
+        p.setPen(trait);
         p.setBrush(kPeau);
-        p.drawEllipse(QPointF(21, 44), 2, 2);
+        p.drawEllipse(main, 2, 2);
     } else {  // sheriff: dark coat, white shirt, brass star, rifle
         p.setBrush(QColor(0x3b, 0x2a, 0x1e));
         p.drawPath(corps);
@@ -217,8 +237,11 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
     p.translate(-34.5, -23);
     // Hair behind the head.
     if (valeur == 12) {
+        // Curls falling either side of the face.
         p.setBrush(QColor(0x8a, 0x3a, 0x1a));
-        p.drawEllipse(QRectF(26.5, 14, 16, 20));
+        p.drawEllipse(QPointF(29.2, 26), 3.2, 6);
+        p.drawEllipse(QPointF(39.8, 26), 3.2, 6);
+        p.drawEllipse(QRectF(28, 15.5, 13, 9));
     }
 
     // Head.
