@@ -3,8 +3,8 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
-
 #include <cmath>
+#include <numbers>
 #include <cstring>
 
 namespace cartes {
@@ -90,7 +90,7 @@ void Solo(QPainter& p, const QRectF& r) {
     const QColor creme(0xf2, 0xe8, 0xcf);
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 16; ++k) {
-        const qreal a = k * M_PI / 8;
+        const qreal a = k * std::numbers::pi / 8;
         const qreal l = (k % 2) ? 18 : 27;
         QPainterPath rayon;
         rayon.moveTo(c);
@@ -281,7 +281,7 @@ void RealWestern(QPainter& p, const QRectF& r) {
     auto etoile = [&](QPointF o, qreal re) {
         QPainterPath e;
         for (int k = 0; k < 10; ++k) {
-            const qreal a = -M_PI / 2 + k * M_PI / 5;
+            const qreal a = -std::numbers::pi / 2 + k * std::numbers::pi / 5;
             const qreal rr = (k % 2) ? re * 0.42 : re;
             const QPointF pt = o + QPointF(rr * std::cos(a), rr * std::sin(a));
             if (k == 0) e.moveTo(pt); else e.lineTo(pt);
@@ -329,11 +329,11 @@ void Bonapart(QPainter& p, const QRectF& r) {
     // Laurel: leaves along two arcs meeting at the bottom.
     for (int s : {-1, 1}) {
         for (int k = 0; k < 9; ++k) {
-            const qreal a = M_PI / 2 + s * (0.35 + k * 0.29);
+            const qreal a = std::numbers::pi / 2 + s * (0.35 + k * 0.29);
             const QPointF f(c.x() + 15 * std::cos(a), c.y() + 18 * std::sin(a));
             QTransform t = avant;
             t.translate(f.x(), f.y());
-            t.rotate(a * 180 / M_PI + (s > 0 ? 60 : 120));
+            t.rotate(a * 180 / std::numbers::pi + (s > 0 ? 60 : 120));
             p.setTransform(t);
             p.drawEllipse(QPointF(0, 0), 3.4, 1.3);
         }

@@ -4,8 +4,8 @@
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
 
-
 #include <cmath>
+#include <numbers>
 #include <map>
 
 namespace cartes {
@@ -88,7 +88,7 @@ QImage CarteChiffre(int valeur, int couleur) {
 QPainterPath Etoile(QPointF c, int branches, qreal rExt, qreal rInt) {
     QPainterPath e;
     for (int k = 0; k < 2 * branches; ++k) {
-        const qreal a = -M_PI / 2 + k * M_PI / branches;
+        const qreal a = -std::numbers::pi / 2 + k * std::numbers::pi / branches;
         const qreal r = (k % 2) ? rInt : rExt;
         const QPointF pt(c.x() + r * std::cos(a), c.y() + r * std::sin(a));
         if (k == 0) e.moveTo(pt); else e.lineTo(pt);
@@ -108,19 +108,19 @@ QImage CarteAs(int couleur) {
     p.setBrush(kLaiton);
     p.drawPath(Etoile(centre, 6, 23, 13));
     for (int k = 0; k < 6; ++k) {
-        const qreal a = -M_PI / 2 + k * M_PI / 3;
+        const qreal a = -std::numbers::pi / 2 + k * std::numbers::pi / 3;
         p.drawEllipse(QPointF(centre.x() + 23.5 * std::cos(a), centre.y() + 23.5 * std::sin(a)), 2.6,
                       2.6);
     }
     // Facets: each point lit on one side, shaded on the other.
     p.setPen(Qt::NoPen);
     for (int k = 0; k < 6; ++k) {
-        const qreal a = -M_PI / 2 + k * M_PI / 3;
+        const qreal a = -std::numbers::pi / 2 + k * std::numbers::pi / 3;
         const QPointF pointe(centre.x() + 22 * std::cos(a), centre.y() + 22 * std::sin(a));
-        const QPointF creux(centre.x() + 12 * std::cos(a + M_PI / 6), centre.y() + 12 * std::sin(a + M_PI / 6));
+        const QPointF creux(centre.x() + 12 * std::cos(a + std::numbers::pi / 6), centre.y() + 12 * std::sin(a + std::numbers::pi / 6));
         p.setBrush(QColor(0xb0, 0x7e, 0x22));
         p.drawPolygon(QPolygonF({centre, pointe, creux}));
-        const QPointF creux2(centre.x() + 12 * std::cos(a - M_PI / 6), centre.y() + 12 * std::sin(a - M_PI / 6));
+        const QPointF creux2(centre.x() + 12 * std::cos(a - std::numbers::pi / 6), centre.y() + 12 * std::sin(a - std::numbers::pi / 6));
         p.setBrush(QColor(0xf2, 0xd0, 0x72));
         p.drawPolygon(QPolygonF({centre, pointe, creux2}));
     }
@@ -205,7 +205,7 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
         eventail.closeSubpath();
         p.drawPath(eventail);
         for (int k = 1; k < 4; ++k) {
-            const qreal a = (60 + k * 20) * M_PI / 180;
+            const qreal a = (60 + k * 20) * std::numbers::pi / 180;
             p.drawLine(main, main + QPointF(9 * std::cos(a), -9 * std::sin(a)));
         }
         p.setPen(trait);
