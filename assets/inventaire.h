@@ -18,7 +18,10 @@ struct EntreeInventaire {
     int largeur;
     int hauteur;
     GenreImage genre;
-    const char* svg;      // Qt resource path of the SVG file holding element id == nom, or nullptr
+    // Qt resource path of the SVG file holding element id == nom, or nullptr.
+    // Each file renders on its own thread: keep <text> out of SVG files
+    // (glyphs drawn on two threads at once may differ), use paths instead.
+    const char* svg;
     // Set instead of svg for pictures drawn in code. The store calls every
     // drawing function on one thread, in inventory order, possibly not the
     // GUI thread, while SVG files render on other threads.
