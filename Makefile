@@ -24,7 +24,10 @@ test: build
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUARVELIN_TESTS=OFF -DQUARVELIN_BENCH=ON > /dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	@for b in $(BENCH_BUILD)/bench/bench_*; do \
+		[ -f "$$b" ] && [ -x "$$b" ] || continue; \
+		echo "== $$b"; QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" || exit 1; \
+	done
 
 contact-sheet: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null

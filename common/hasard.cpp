@@ -2,9 +2,34 @@
 
 #include <chrono>
 
+namespace {
+uint64_t Rotation(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+
+// splitmix64 spreads one seed over the four words of the state, which must
+// not all be zero.
+uint64_t SplitMix(uint64_t& x) {
+    uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+}  // namespace
+
+HasardHorloge::HasardHorloge(uint64_t graine) {
+    for (auto& mot : etat_) mot = SplitMix(graine);
+}
+
 double HasardHorloge::Rnd() {
+    const uint64_t resultat = Rotation(etat_[1] * 5, 7) * 9;
+    const uint64_t t = etat_[1] << 17;
+    etat_[2] ^= etat_[0];
+    etat_[3] ^= etat_[1];
+    etat_[1] ^= etat_[2];
+    etat_[0] ^= etat_[3];
+    etat_[2] ^= t;
+    etat_[3] = Rotation(etat_[3], 45);
     // 53 random bits scaled by 2^-53: at most 1 - 2^-53, never 1.0
-    return static_cast<double>(moteur_() >> 11) * 0x1.0p-53;
+    return static_cast<double>(resultat >> 11) * 0x1.0p-53;
 }
 
 namespace {

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 class SourceHasard {
 public:
@@ -15,14 +14,15 @@ public:
     virtual double Rnd() = 0;
 };
 
-// The generator of a run: 53-bit values from a 64-bit Mersenne twister.
+// The generator of a run: xoshiro256** (small, fast, and ample for cards;
+// the opponent's keep choice alone draws 64 values), 53-bit values.
 class HasardHorloge final : public SourceHasard {
 public:
-    explicit HasardHorloge(uint64_t graine) : moteur_(graine) {}
+    explicit HasardHorloge(uint64_t graine);
     double Rnd() override;
 
 private:
-    std::mt19937_64 moteur_;
+    uint64_t etat_[4];
 };
 
 // The source in use. Until SemeHasard or InstalleHasard is called it is a
