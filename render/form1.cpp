@@ -8,13 +8,8 @@
 
 #include "assets/magasin.h"
 
-QImage ImageMagasin(const char* nom, int largeur, int hauteur) {
-    const MagasinImages& m = MagasinImages::Instance();
-    const QString n = QString::fromLatin1(nom);
-    if (m.Contient(n)) return m.Image(n);
-    QImage vide(largeur, hauteur, QImage::Format_RGB32);
-    vide.fill(QColor(40, 40, 40));
-    return vide;
+const QImage& ImageMagasin(const char* nom) {
+    return MagasinImages::Instance().Image(QString::fromLatin1(nom));
 }
 
 namespace {
@@ -25,22 +20,13 @@ QImage ImageCouverture(const char* nom, int largeur, int hauteur) {
     const MagasinImages& m = MagasinImages::Instance();
     const QString n = QString::fromLatin1(nom);
     QImage alpha(largeur, hauteur, QImage::Format_ARGB32);
-    if (m.Contient(n) && m.Contient(n + QStringLiteral("Mask"))) {
-        const QImage& img = m.Image(n);
-        const QImage& masque = m.Image(n + QStringLiteral("Mask"));
-        for (int y = 0; y < hauteur; ++y) {
-            const QRgb* i = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-            const QRgb* k = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
-            QRgb* a = reinterpret_cast<QRgb*>(alpha.scanLine(y));
-            for (int x = 0; x < largeur; ++x)
-                a[x] = (k[x] & 0xFFFFFF) == 0 ? (i[x] | 0xFF000000u) : 0u;
-        }
-        return alpha;
-    }
-    // Until the store draws it: green dots one pixel in two.
+    const QImage& img = m.Image(n);
+    const QImage& masque = m.Image(n + QStringLiteral("Mask"));
     for (int y = 0; y < hauteur; ++y) {
+        const QRgb* i = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        const QRgb* k = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
         QRgb* a = reinterpret_cast<QRgb*>(alpha.scanLine(y));
-        for (int x = 0; x < largeur; ++x) a[x] = ((x + y) % 2 == 0) ? qRgb(0, 96, 0) : 0u;
+        for (int x = 0; x < largeur; ++x) a[x] = (k[x] & 0xFFFFFF) == 0 ? (i[x] | 0xFF000000u) : 0u;
     }
     return alpha;
 }
@@ -49,16 +35,19 @@ QImage ImageCouverture(const char* nom, int largeur, int hauteur) {
 
 Form1::Form1() {
     setWindowTitle(QStringLiteral("Quarvelin"));
+    // The window's 32 x 32 icon: the cowboy's portrait, the face of the game.
+    setWindowIcon(QPixmap::fromImage(
+        ImageMagasin("CowMed2").scaled(32, 32, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 
     // The visible client area; the design extends to 1016 x 722, so the
     // stores of the design would lie outside it, unseen.
-    Table = new Picture(nullptr, 0, 0, 670, 510, ImageMagasin("BackGround", 670, 510));
+    Table = new Picture(nullptr, 0, 0, 670, 510, ImageMagasin("BackGround"));
     Table->setFixedSize(670, 510);
     setCentralWidget(Table);
     QWidget* t = Table;
 
     auto image = [t](int l, int h0, int w, int h, const char* nom, bool visible) {
-        auto* p = new Picture(t, l, h0, w, h, nom ? ImageMagasin(nom, w, h) : QImage());
+        auto* p = new Picture(t, l, h0, w, h, nom ? ImageMagasin(nom) : QImage());
         p->setVisible(visible);
         return p;
     };

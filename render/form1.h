@@ -77,6 +77,5 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 };
 
-// A picture of the store, or a blank of the given size while the store does
-// not hold it yet.
-QImage ImageMagasin(const char* nom, int largeur, int hauteur);
+// A picture of the store (a name it lacks stops the program loudly).
+const QImage& ImageMagasin(const char* nom);

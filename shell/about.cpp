@@ -13,9 +13,9 @@ About::About(QWidget* table) : QDialog(table) {
                    Qt::WindowCloseButtonHint);
 
     AboutUK = new ImageCliquable(this);
-    AboutUK->setImage(ImageMagasin("AboutUK", 400, 220));
+    AboutUK->setImage(ImageMagasin("AboutUK"));
     AboutFR = new ImageCliquable(this);
-    AboutFR->setImage(ImageMagasin("AboutFR", 400, 220));
+    AboutFR->setImage(ImageMagasin("AboutFR"));
     AboutUK->setVisible(!francais);
     AboutFR->setVisible(francais);
     setFixedSize(AboutUK->size());

@@ -37,7 +37,7 @@ void PlaceTable(Form1& f) {
 void PoseDisposition(Disposition& d) {
     d.MedX = 580;
     d.MedY = 25;
-    d.MedDY = int16_t(ImageMagasin("MexMed1", 65, 65).height() + 15);
+    d.MedDY = int16_t(ImageMagasin("MexMed1").height() + 15);
     d.GeoCowboy = {174, 48, 303, 174, 308, 106};
     d.GeoMex = {125, 16, 286, 189, 276, 81};
     d.GeoFille = {212, 18, 305, 166, 315, 68};
@@ -165,5 +165,5 @@ void LangueMenu(Form1& f) {
         {f.BtnFoldUp, "ImgCoucheUp"},    {f.BtnFoldDown, "ImgCoucheDown"},
     };
     for (const auto& [bouton, nom] : images)
-        bouton->SetPicture(ImageMagasin(nom, bouton->Width(), bouton->Height()));
+        bouton->SetPicture(ImageMagasin(nom));
 }

@@ -35,7 +35,7 @@ Intro::Intro(QWidget* table) : QDialog(table) {
     setFixedSize(Largeur, Hauteur);
 
     Picture1 = new QLabel(this);
-    Picture1->setPixmap(QPixmap::fromImage(ImageMagasin("Picture1", TaillePicture1, TaillePicture1)));
+    Picture1->setPixmap(QPixmap::fromImage(ImageMagasin("Picture1")));
     Picture1->setGeometry(12, 12, TaillePicture1, TaillePicture1);
 
     // the three portraits, evenly spaced beside the picture
@@ -45,7 +45,7 @@ Intro::Intro(QWidget* table) : QDialog(table) {
     const char* noms[3] = {"CowMed1", "MexMed1", "FilleMed1"};
     for (int i = 0; i < 3; ++i) {
         *portraits[i] = new QLabel(this);
-        (*portraits[i])->setPixmap(QPixmap::fromImage(ImageMagasin(noms[i], TailleMedaillon, TailleMedaillon)));
+        (*portraits[i])->setPixmap(QPixmap::fromImage(ImageMagasin(noms[i])));
         (*portraits[i])->setGeometry(gauche + pas + i * (TailleMedaillon + pas), 44, TailleMedaillon,
                                      TailleMedaillon);
     }

@@ -35,8 +35,8 @@ Langue::Langue(QWidget* table, Reglages& reglages) : QDialog(table), reglages_(r
 
     for (int k = 0; k < int(ImageDrapeauUK.size()); ++k) {
         const std::string n = std::to_string(k);
-        ImageDrapeauUK[k] = ImageMagasin(("ImageDrapeauUK" + n).c_str(), LargeurDrapeau, HauteurDrapeau);
-        ImageDrapeauFR[k] = ImageMagasin(("ImageDrapeauFR" + n).c_str(), LargeurDrapeau, HauteurDrapeau);
+        ImageDrapeauUK[k] = ImageMagasin(("ImageDrapeauUK" + n).c_str());
+        ImageDrapeauFR[k] = ImageMagasin(("ImageDrapeauFR" + n).c_str());
     }
     DrapeauUK = new ImageCliquable(this);
     DrapeauUK->setImage(ImageDrapeauUK[0]);

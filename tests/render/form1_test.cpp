@@ -72,7 +72,7 @@ TEST_F(Table, SurfacesCardsAndSpeechAtDesign) {
     EXPECT_FALSE(form.Line1[1].Visible());
     // The table surface starts with the background.
     EXPECT_EQ(form.Table->size(), QSize(670, 510));
-    EXPECT_EQ(form.Table->Surface(), ImageMagasin("BackGround", 670, 510));
+    EXPECT_EQ(form.Table->Surface(), ImageMagasin("BackGround"));
 }
 
 TEST_F(Table, MoneyCaptionsReadAsTheFlowExpects) {

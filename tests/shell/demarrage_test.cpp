@@ -148,9 +148,9 @@ TEST_F(Demarrage, FirstStartAsksTheLanguageWritesTheFileThenShowsTheIntro) {
         {f.BtnFoldUp, "ImgCoucheUp"},   {f.BtnFoldDown, "ImgCoucheDown"},
     };
     for (const auto& [bouton, nom] : francais)
-        EXPECT_TRUE(MemesPixels(bouton->Image(), ImageMagasin(nom, bouton->Width(), bouton->Height())))
+        EXPECT_TRUE(MemesPixels(bouton->Image(), ImageMagasin(nom)))
             << nom;
-    EXPECT_TRUE(MemesPixels(f.BtnOKUp->Image(), ImageMagasin("BtnOKUp", 79, 54)));
+    EXPECT_TRUE(MemesPixels(f.BtnOKUp->Image(), ImageMagasin("BtnOKUp")));
 }
 
 TEST_F(Demarrage, LaterStartInEnglishGoesStraightToTheIntroAndRewritesTheFileUnchanged) {
