@@ -2,13 +2,9 @@
 // windows, and the targets of the mail and web links, in English and French.
 #pragma once
 
-namespace textes_shell {
+#include "common/bilingue.h"
 
-struct Bilingue {
-    const char* anglais;
-    const char* francais;
-    const char* Dans(bool francais_) const { return francais_ ? francais : anglais; }
-};
+namespace textes_shell {
 
 inline constexpr const char* Produit = "Quarvelin";
 inline constexpr const char* Version = "v1.30";

@@ -96,7 +96,7 @@ void MonHelp::Form_Load(Form1* table) {
     setFixedSize(LargeurFenetre, HauteurFenetre);
     CentreSurTable(this, table);
     HelpButtons->move(12, 40);
-    for (int k = 0; k < 8; ++k) HelpText[k]->setText(TexteAffiche(td::AideBoutons[k].Choisi(fr)));
+    for (int k = 0; k < 8; ++k) HelpText[k]->setText(TexteAffiche(td::AideBoutons[k].Dans(fr)));
 
     // Heights of the button pictures: h of a round button, b and w of a board.
     const double h = 54, b = 25, w = 100;
@@ -154,8 +154,8 @@ void MonHelp::Form_Load(Form1* table) {
     // The examples always come from the "Typical" faces, whatever set is in use.
     const QImage& feuille = MagasinImages::Instance().Image(u"TabCartes");
     for (int k = 0; k < 9; ++k) {
-        NameHand[k]->setText(TexteAffiche(td::NomsMains[k].Choisi(fr)));
-        HandText[k]->setText(TexteAffiche(td::TextesMains[k].Choisi(fr)));
+        NameHand[k]->setText(TexteAffiche(td::NomsMains[k].Dans(fr)));
+        HandText[k]->setText(TexteAffiche(td::TextesMains[k].Dans(fr)));
         for (int j = 0; j < 5; ++j) {
             const td::CarteExemple c = td::MainsExemples[k][j];
             HelpHands->Copie(15 * j, 17 + k * 49, feuille,

@@ -177,8 +177,8 @@ void Choose::ChooseOpp_Click(int index) {
     if (!refuse) return;
     ChooseOpp[0]->setChecked(true);
     const bool fr = EtatDuJeu().reglages.Francais();
-    QMessageBox message(QMessageBox::NoIcon, Texte(td::VerrouTitre.Choisi(fr)),
-                        TexteAffiche(td::VerrouTexte.Choisi(fr)), QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, Texte(td::VerrouTitre.Dans(fr)),
+                        TexteAffiche(td::VerrouTexte.Dans(fr)), QMessageBox::Ok, this);
     message.exec();
 }
 

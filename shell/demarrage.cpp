@@ -147,7 +147,7 @@ void Form_Load(Form1& f) {
 void LangueMenu(Form1& f) {
     if (!EtatDuJeu().reglages.Francais()) return;
     namespace m = textes_shell::menus;
-    const std::pair<QAction*, textes_shell::Bilingue> menus[] = {
+    const std::pair<QAction*, Bilingue> menus[] = {
         {f.MenuGame, m::MenuGame},     {f.MenuNewGame, m::MenuNewGame}, {f.MenuEnter, m::MenuEnter},
         {f.MenuTourna, m::MenuTourna}, {f.TournEasy, m::TournEasy},     {f.TournMed, m::TournMed},
         {f.TournHard, m::TournHard},   {f.MenuExit, m::MenuExit},       {f.MenuAutre, m::MenuAutre},

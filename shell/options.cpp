@@ -202,8 +202,8 @@ void OptionsDorvane::OK_Click() {
 
 void OptionsDorvane::OptSave_Click() {
     const bool fr = EtatDuJeu().reglages.Francais();
-    QMessageBox question(QMessageBox::NoIcon, Texte(td::SauverTitre.Choisi(fr)),
-                         Texte(td::SauverQuestion.Choisi(fr)), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox question(QMessageBox::NoIcon, Texte(td::SauverTitre.Dans(fr)),
+                         Texte(td::SauverQuestion.Dans(fr)), QMessageBox::Yes | QMessageBox::No,
                          this);
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes) return;
