@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-std::string TexteArgent(int montant) { return "$" + std::to_string(montant); }
+std::string TexteArgent(int montant) { return std::string("$").append(std::to_string(montant)); }
 
 int LitArgent(const std::string& caption) {
     if (caption.size() < 2) return 0;
