@@ -1,1 +1,0 @@
-// Placeholder translation unit; the code of this folder comes with its issue.
