@@ -304,11 +304,19 @@ std::span<const Pip> DispositionPips(int valeur) {
     }
 }
 
-QImage AssembleFeuille(const std::function<QImage(int valeur, int couleur)>& dessineCellule) {
+void AuxDeuxCoins(QPainter& p, const std::function<void()>& dessineCoin) {
+    dessineCoin();
+    const QTransform avant = p.transform();
+    p.setTransform(QTransform(-1, 0, 0, -1, kLargeur, kHauteur), true);
+    dessineCoin();
+    p.setTransform(avant);
+}
+
+QImage AssembleFeuille(const DessinsDuJeu& jeu) {
     QImage feuille(kColonnes * kLargeur, kLignes * kHauteur, QImage::Format_RGB32);
     for (int s = 1; s <= kLignes; ++s) {
         for (int v = 1; v <= kColonnes; ++v) {
-            const QImage cellule = dessineCellule(v, s);
+            const QImage cellule = v == 1 ? jeu.as(s) : v >= 11 ? jeu.figure(v, s) : jeu.chiffre(v, s);
             const int x0 = (v - 1) * kLargeur, y0 = (s - 1) * kHauteur;
             for (int y = 0; y < kHauteur; ++y) {
                 std::memcpy(feuille.scanLine(y0 + y) + x0 * 4, cellule.constScanLine(y),
@@ -316,6 +324,7 @@ QImage AssembleFeuille(const std::function<QImage(int valeur, int couleur)>& des
             }
         }
     }
+    VideTampon();
     return feuille;
 }
 

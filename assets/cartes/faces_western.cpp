@@ -41,11 +41,7 @@ void DessineIndex(QPainter& p, int valeur, int couleur) {
 }
 
 void IndexDesDeuxCoins(QPainter& p, int valeur, int couleur) {
-    DessineIndex(p, valeur, couleur);
-    const QTransform avant = p.transform();
-    p.setTransform(QTransform(-1, 0, 0, -1, kLargeur, kHauteur), true);
-    DessineIndex(p, valeur, couleur);
-    p.setTransform(avant);
+    AuxDeuxCoins(p, [&] { DessineIndex(p, valeur, couleur); });
 }
 
 const QImage& Vierge() {
@@ -369,11 +365,5 @@ QImage CarteFigure(int valeur, int couleur) {
 
 QImage DessineTabCartes2() {
     using namespace cartes;
-    QImage feuille = AssembleFeuille([](int v, int s) {
-        if (v == 1) return CarteAs(s);
-        if (v >= 11) return CarteFigure(v, s);
-        return CarteChiffre(v, s);
-    });
-    VideTampon();
-    return feuille;
+    return AssembleFeuille({CarteAs, CarteChiffre, CarteFigure});
 }

@@ -88,7 +88,16 @@ QString TexteRang(int valeur);
 struct Pip { qreal x; qreal y; };
 std::span<const Pip> DispositionPips(int valeur);
 
-// A sheet 923 x 384 assembled from one drawing per cell.
-QImage AssembleFeuille(const std::function<QImage(int valeur, int couleur)>& dessineCellule);
+// Draws a corner as it is, then turned round into the opposite corner.
+void AuxDeuxCoins(QPainter& p, const std::function<void()>& dessineCoin);
+
+// A deck's sheet, 923 x 384: its Aces, number cards and courts by the
+// deck's own drawings. The rasterised shapes are dropped at the end.
+struct DessinsDuJeu {
+    QImage (*as)(int couleur);
+    QImage (*chiffre)(int valeur, int couleur);
+    QImage (*figure)(int valeur, int couleur);
+};
+QImage AssembleFeuille(const DessinsDuJeu& jeu);
 
 }  // namespace cartes
