@@ -13,21 +13,19 @@
 #include "common/textes_dialogues.h"
 #include "render/form1.h"
 #include "shell/centrage.h"
+#include "common/disposition.h"
 #include "shell/dialogues_commun.h"
 
 namespace td = textes_dialogues;
 
 namespace {
 
-constexpr int LargeurCarte = 71;
-constexpr int HauteurCarte = 96;
 // The window is designed wider and narrowed to 7770 twips at load.
 constexpr int LargeurFenetre = 518;
 constexpr int HauteurFenetre = 534;
 
 QPointer<MonHelp> aideOuverte;
 
-QString Texte(const char* s) { return QString::fromUtf8(s); }
 
 QLabel* EtiquetteAide(QWidget* parent, int pixels, bool gras, QColor couleur) {
     auto* e = new QLabel(parent);
@@ -147,7 +145,7 @@ void MonHelp::Form_Load(Form1* table) {
     HelpHands->move(HelpButtons->pos());
     Tapisse(HelpHands);
     for (int k = 0; k < 9; ++k) {
-        HandText[k]->setGeometry(LargeurCarte + 4 * 15 + 3, 16 + k * (HauteurCarte / 3 + 17),
+        HandText[k]->setGeometry(DispositionDuJeu().LargeurCarte + 4 * 15 + 3, 16 + k * (DispositionDuJeu().HauteurCarte / 3 + 17),
                                  HelpHands->width() - 134 - 4, 100);
         NameHand[k]->setGeometry(2, 3 + k * 49, HelpHands->width() - 4, 25);
     }
@@ -159,8 +157,8 @@ void MonHelp::Form_Load(Form1* table) {
         for (int j = 0; j < 5; ++j) {
             const td::CarteExemple c = td::MainsExemples[k][j];
             HelpHands->Copie(15 * j, 17 + k * 49, feuille,
-                             QRect((c.valeur - 1) * LargeurCarte, (c.couleur - 1) * HauteurCarte,
-                                   LargeurCarte, HauteurCarte / 3));
+                             QRect((c.valeur - 1) * DispositionDuJeu().LargeurCarte, (c.couleur - 1) * DispositionDuJeu().HauteurCarte,
+                                   DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte / 3));
         }
     }
 

@@ -29,7 +29,6 @@ constexpr int HauteurPile = 92;
 // about 16 ms; this keeps the zoom at the speed it was meant to have.
 constexpr int PasZoom = 16;
 
-QString Texte(const char* s) { return QString::fromUtf8(s); }
 
 const QImage& Image(const char* nom) { return MagasinImages::Instance().Image(QString::fromUtf8(nom)); }
 

@@ -31,6 +31,8 @@ private:
     bool bordure_ = false;
 };
 
+// A text of the text tables (UTF-8) as the windows take it.
+inline QString Texte(const char* texte) { return QString::fromUtf8(texte); }
 // A caption as the windows show it: carriage returns become line breaks.
 QString TexteAffiche(const char* texte);
 

@@ -14,6 +14,7 @@
 #include "common/etat.h"
 #include "common/textes_dialogues.h"
 #include "shell/centrage.h"
+#include "common/disposition.h"
 #include "shell/dialogues_commun.h"
 #include "shell/fichier_ini.h"
 
@@ -21,10 +22,7 @@ namespace td = textes_dialogues;
 
 namespace {
 
-constexpr int LargeurCarte = 71;
-constexpr int HauteurCarte = 96;
 
-QString Texte(const char* s) { return QString::fromUtf8(s); }
 
 QLabel* EtiquetteOptions(QWidget* parent, const char* texte, int x, int y, int l, int h) {
     auto* e = new QLabel(Texte(texte), parent);
@@ -56,7 +54,7 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     ScrollBack->setRange(1, 11);
     BackName = EtiquetteOptions(Frame1[1], "", 12, 62, 124, 36);
     BackName->setWordWrap(true);
-    BackChoose = new BoiteImage(Frame1[1], LargeurCarte, HauteurCarte);
+    BackChoose = new BoiteImage(Frame1[1], DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte);
     BackChoose->move(142, 20);
     Label1[2] = EtiquetteOptions(Frame1[1], td::TypeDeCartes.anglais, 226, 22, 124, 18);
     ScrollGame = new QScrollBar(Qt::Horizontal, Frame1[1]);
@@ -64,7 +62,7 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     ScrollGame->setRange(1, 2);
     GameName = EtiquetteOptions(Frame1[1], "", 226, 62, 124, 36);
     GameName->setWordWrap(true);
-    GameChoose = new BoiteImage(Frame1[1], LargeurCarte, HauteurCarte);
+    GameChoose = new BoiteImage(Frame1[1], DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte);
     GameChoose->move(356, 20);
     Label1[0] = EtiquetteOptions(Frame1[1], td::PremierJoueur.anglais, 12, 126, 140, 18);
     for (int i = 0; i < 3; ++i) {
@@ -170,7 +168,7 @@ void OptionsDorvane::ScrollBack_Change() {
     BackName->setText(Texte(td::NomDos[v]));
     BackChoose->Efface();
     BackChoose->Copie(0, 0, MagasinImages::Instance().Image(u"DosCartes"),
-                      QRect((v - 1) * (LargeurCarte + 1), 0, LargeurCarte, HauteurCarte));
+                      QRect((v - 1) * (DispositionDuJeu().LargeurCarte + 1), 0, DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte));
 }
 
 void OptionsDorvane::ScrollGame_Change() {
@@ -181,7 +179,7 @@ void OptionsDorvane::ScrollGame_Change() {
     // then cancelled.
     ChoisitCartes(v);
     GameChoose->Efface();
-    GameChoose->Copie(0, 0, Cartes(), QRect(11 * LargeurCarte, 0, LargeurCarte, HauteurCarte));
+    GameChoose->Copie(0, 0, Cartes(), QRect(11 * DispositionDuJeu().LargeurCarte, 0, DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte));
 }
 
 void OptionsDorvane::Applique() {
