@@ -142,10 +142,11 @@ void MonHelp::Form_Load(Form1* table) {
             HelpButtons->Copie(r.left, r.top, r.bouton->Surface(), QRect(QPoint(0, 0), r.taille));
     }
 
+    const int largeur = DispositionDuJeu().LargeurCarte, hauteur = DispositionDuJeu().HauteurCarte;
     HelpHands->move(HelpButtons->pos());
     Tapisse(HelpHands);
     for (int k = 0; k < 9; ++k) {
-        HandText[k]->setGeometry(DispositionDuJeu().LargeurCarte + 4 * 15 + 3, 16 + k * (DispositionDuJeu().HauteurCarte / 3 + 17),
+        HandText[k]->setGeometry(largeur + 4 * 15 + 3, 16 + k * (hauteur / 3 + 17),
                                  HelpHands->width() - 134 - 4, 100);
         NameHand[k]->setGeometry(2, 3 + k * 49, HelpHands->width() - 4, 25);
     }
@@ -157,8 +158,7 @@ void MonHelp::Form_Load(Form1* table) {
         for (int j = 0; j < 5; ++j) {
             const td::CarteExemple c = td::MainsExemples[k][j];
             HelpHands->Copie(15 * j, 17 + k * 49, feuille,
-                             QRect((c.valeur - 1) * DispositionDuJeu().LargeurCarte, (c.couleur - 1) * DispositionDuJeu().HauteurCarte,
-                                   DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte / 3));
+                             QRect((c.valeur - 1) * largeur, (c.couleur - 1) * hauteur, largeur, hauteur / 3));
         }
     }
 

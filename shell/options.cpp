@@ -54,7 +54,8 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     ScrollBack->setRange(1, 11);
     BackName = EtiquetteOptions(Frame1[1], "", 12, 62, 124, 36);
     BackName->setWordWrap(true);
-    BackChoose = new BoiteImage(Frame1[1], DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte);
+    const int largeur = DispositionDuJeu().LargeurCarte, hauteur = DispositionDuJeu().HauteurCarte;
+    BackChoose = new BoiteImage(Frame1[1], largeur, hauteur);
     BackChoose->move(142, 20);
     Label1[2] = EtiquetteOptions(Frame1[1], td::TypeDeCartes.anglais, 226, 22, 124, 18);
     ScrollGame = new QScrollBar(Qt::Horizontal, Frame1[1]);
@@ -62,7 +63,7 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     ScrollGame->setRange(1, 2);
     GameName = EtiquetteOptions(Frame1[1], "", 226, 62, 124, 36);
     GameName->setWordWrap(true);
-    GameChoose = new BoiteImage(Frame1[1], DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte);
+    GameChoose = new BoiteImage(Frame1[1], largeur, hauteur);
     GameChoose->move(356, 20);
     Label1[0] = EtiquetteOptions(Frame1[1], td::PremierJoueur.anglais, 12, 126, 140, 18);
     for (int i = 0; i < 3; ++i) {
@@ -165,10 +166,12 @@ void OptionsDorvane::Form_Load(QWidget* table) {
 void OptionsDorvane::ScrollBack_Change() {
     OptCan->setEnabled(true);
     const int v = ScrollBack->value();
+    const int largeur = DispositionDuJeu().LargeurCarte, hauteur = DispositionDuJeu().HauteurCarte;
     BackName->setText(Texte(td::NomDos[v]));
     BackChoose->Efface();
+    // the backs stand one pixel apart in their strip
     BackChoose->Copie(0, 0, MagasinImages::Instance().Image(u"DosCartes"),
-                      QRect((v - 1) * (DispositionDuJeu().LargeurCarte + 1), 0, DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte));
+                      QRect((v - 1) * (largeur + 1), 0, largeur, hauteur));
 }
 
 void OptionsDorvane::ScrollGame_Change() {
@@ -179,7 +182,9 @@ void OptionsDorvane::ScrollGame_Change() {
     // then cancelled.
     ChoisitCartes(v);
     GameChoose->Efface();
-    GameChoose->Copie(0, 0, Cartes(), QRect(11 * DispositionDuJeu().LargeurCarte, 0, DispositionDuJeu().LargeurCarte, DispositionDuJeu().HauteurCarte));
+    // the sample is the Queen of hearts: column 12, row 1
+    const int largeur = DispositionDuJeu().LargeurCarte, hauteur = DispositionDuJeu().HauteurCarte;
+    GameChoose->Copie(0, 0, Cartes(), QRect(11 * largeur, 0, largeur, hauteur));
 }
 
 void OptionsDorvane::Applique() {
