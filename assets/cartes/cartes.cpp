@@ -304,6 +304,21 @@ std::span<const Pip> DispositionPips(int valeur) {
     }
 }
 
+const QPainterPath& EpaulesFigure() {
+    static const QPainterPath epaules = [] {
+        QPainterPath c;
+        c.moveTo(16, 48.5);
+        c.lineTo(16, 38);
+        c.cubicTo(16.5, 34.5, 21, 33, 28, 32.5);
+        c.lineTo(41, 32.5);
+        c.cubicTo(48, 33, 54.5, 34.5, 55, 38);
+        c.lineTo(55, 48.5);
+        c.closeSubpath();
+        return c;
+    }();
+    return epaules;
+}
+
 void AuxDeuxCoins(QPainter& p, const std::function<void()>& dessineCoin) {
     dessineCoin();
     const QTransform avant = p.transform();

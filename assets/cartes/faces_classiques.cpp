@@ -92,14 +92,7 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
     p.setPen(trait);
 
     // Shoulders and robe.
-    QPainterPath corps;
-    corps.moveTo(16, 48.5);
-    corps.lineTo(16, 38);
-    corps.cubicTo(16.5, 34.5, 21, 33, 28, 32.5);
-    corps.lineTo(41, 32.5);
-    corps.cubicTo(48, 33, 54.5, 34.5, 55, 38);
-    corps.lineTo(55, 48.5);
-    corps.closeSubpath();
+    const QPainterPath& corps = EpaulesFigure();
     p.setBrush(robe);
     p.drawPath(corps);
     // Front panel with a lozenge pattern.

@@ -137,14 +137,7 @@ void DessineFigure(QPainter& p, int valeur, int couleur) {
     p.setPen(trait);
 
     // Shoulders: the jacket or dress of each figure.
-    QPainterPath corps;
-    corps.moveTo(16, 48.5);
-    corps.lineTo(16, 38);
-    corps.cubicTo(16.5, 34.5, 21, 33, 28, 32.5);
-    corps.lineTo(41, 32.5);
-    corps.cubicTo(48, 33, 54.5, 34.5, 55, 38);
-    corps.lineTo(55, 48.5);
-    corps.closeSubpath();
+    const QPainterPath& corps = EpaulesFigure();
 
     if (valeur == 11) {  // cowboy: shirt, leather vest, bandana, coiled lasso
         p.setBrush(rouge ? QColor(0xd9, 0xb8, 0x8a) : QColor(0x8f, 0xa8, 0xb8));

@@ -81,6 +81,10 @@ QImage CorpsCarte(const std::function<void(QPainter&, const QRectF&)>& fond, QCo
 // court figures and the lower corner index come out of one drawing).
 void RefleteHautEnBas(QImage& cellule);
 
+// Shoulders of a court figure in the upper half of its frame, the same in
+// both decks so the two-headed figures meet at the middle line.
+const QPainterPath& EpaulesFigure();
+
 // Ranks as printed in the corners, value 1..13.
 QString TexteRang(int valeur);
 

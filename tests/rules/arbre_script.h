@@ -51,3 +51,20 @@ inline std::string Texte(const std::vector<int>& r) {
     for (int x : r) s += std::to_string(x) + " ";
     return s + "]";
 }
+
+// The opponent's bluff and risk in the tests: a draw of 30 or less bluffs,
+// 60 or less takes the risk.
+constexpr int kBluff = 30;
+constexpr int kRisk = 60;
+
+// A table where the opponent holds `cartes`, at Skill 100 so that its keep
+// choice is exact whatever its two draws per candidate are.
+inline Etat TableAvecCartes(const Main& cartes) {
+    Etat etat;
+    etat.reglages.Skill = 100;
+    etat.reglages.Bluff = kBluff;
+    etat.reglages.Risk = kRisk;
+    etat.donne.CartesCowboy = cartes;
+    for (const Carte& c : cartes) etat.donne.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
+    return etat;
+}

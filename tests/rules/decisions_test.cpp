@@ -10,8 +10,6 @@ namespace {
 // Personality of every row unless a row says otherwise: a draw of 30 or less
 // bluffs, a draw of 60 or less takes the risk. So 10 passes both tests,
 // 40 fails the bluff test but passes the risk test, 70 fails both.
-constexpr int kBluff = 30;
-constexpr int kRisk = 60;
 
 struct Cas {
     const char* quoi;
@@ -213,25 +211,13 @@ TEST(ReponseAuCheck, EveryRow) {
 
 namespace {
 
-// A real table: the opponent judges its hand with the keep choice (two draws
-// for each of its 32 keeps, exact at Skill 100) and the real big-pair test.
-Etat Table(const Main& cartes) {
-    Etat etat;
-    etat.reglages.Skill = 100;
-    etat.reglages.Bluff = kBluff;
-    etat.reglages.Risk = kRisk;
-    etat.donne.CartesCowboy = cartes;
-    for (const Carte& c : cartes) etat.donne.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
-    return etat;
-}
-
 constexpr std::size_t kTiragesChoix = 64;
 
 }  // namespace
 
 TEST(ActionsAvantDraw, BigPairOpensAfterItsKeepChoice) {
     // Queens: both big-pair tests hold whatever their draw.
-    Etat etat = Table({Carte{12, 1}, Carte{12, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
+    Etat etat = TableAvecCartes({Carte{12, 1}, Carte{12, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
     script.AjouteR(70);  // small-pair test: no medium allowance, Queens count
@@ -247,7 +233,7 @@ TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
     const Main jacks{Carte{11, 1}, Carte{11, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}};
     {
         SCOPED_TRACE("Jacks without the medium allowance: a small pair that bluffs");
-        Etat etat = Table(jacks);
+        Etat etat = TableAvecCartes(jacks);
         etat.mises.MiseCourante = 20;
         HasardScript script;
         script.Ajoute(0.5, kTiragesChoix);
@@ -259,7 +245,7 @@ TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
     }
     {
         SCOPED_TRACE("Jacks with the allowance twice: a big pair that calls");
-        Etat etat = Table(jacks);
+        Etat etat = TableAvecCartes(jacks);
         etat.mises.MiseCourante = 20;
         HasardScript script;
         script.Ajoute(0.5, kTiragesChoix);
@@ -273,7 +259,7 @@ TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
 }
 
 TEST(ActionsAvantDraw, CheckAnsweredFromTheHandAfterTheDraw) {
-    Etat etat = Table({Carte{13, 1}, Carte{13, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
+    Etat etat = TableAvecCartes({Carte{13, 1}, Carte{13, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
     etat.donne.GardeCowboy = "123";
     HasardScript script{R(70)};  // Kings are big whatever the draw
     EXPECT_EQ(ActionCowboyCheckBet(etat, Argent{200, 200, 60}), "BE10");

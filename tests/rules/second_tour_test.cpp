@@ -7,10 +7,8 @@
 
 namespace {
 
-// A draw of 30 or less bluffs, 60 or less takes the risk: 10 passes both,
-// 40 only the risk, 70 neither.
-constexpr int kBluff = 30;
-constexpr int kRisk = 60;
+// With kBluff and kRisk a draw of 30 or less bluffs, 60 or less takes the
+// risk: 10 passes both, 40 only the risk, 70 neither.
 
 struct Cas {
     const char* quoi;

@@ -7,8 +7,6 @@
 namespace {
 
 // A draw of 30 or less bluffs, 60 or less takes the risk.
-constexpr int kBluff = 30;
-constexpr int kRisk = 60;
 
 const char* Nom(ModeGarde m) { return m == ModeGarde::Poids ? "Poids" : "Proba"; }
 
@@ -217,25 +215,13 @@ TEST(NouvellesCartes, AllFiveOrNone) {
 
 namespace {
 
-// A table where the opponent is about to draw. Skill 100 makes the keep
-// choice exact whatever its 2 draws per candidate are.
-Etat TableTirage(const Main& cartes) {
-    Etat etat;
-    etat.reglages.Skill = 100;
-    etat.reglages.Bluff = kBluff;
-    etat.reglages.Risk = kRisk;
-    etat.donne.CartesCowboy = cartes;
-    for (const Carte& c : cartes) etat.donne.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
-    return etat;
-}
-
 constexpr std::size_t kTiragesChoix = 64;        // 32 keeps, two draws each
 constexpr std::size_t kTiragesChoixLimite = 32;  // 16 keeps of three or more
 
 }  // namespace
 
 TEST(ChoixTirageCowboy, TwoPairsDrawOneForTheFullHouse) {
-    Etat etat = TableTirage({Carte{13, 1}, Carte{13, 4}, Carte{5, 3}, Carte{5, 2}, Carte{9, 1}});
+    Etat etat = TableAvecCartes({Carte{13, 1}, Carte{13, 4}, Carte{5, 3}, Carte{5, 2}, Carte{9, 1}});
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
     script.AjouteR(70);  // big-pair test: fails its only draw
@@ -247,7 +233,7 @@ TEST(ChoixTirageCowboy, TwoPairsDrawOneForTheFullHouse) {
 }
 
 TEST(ChoixTirageCowboy, BluffingOpponentStandsPatOnNothing) {
-    Etat etat = TableTirage({Carte{2, 1}, Carte{7, 2}, Carte{9, 3}, Carte{11, 4}, Carte{13, 1}});
+    Etat etat = TableAvecCartes({Carte{2, 1}, Carte{7, 2}, Carte{9, 3}, Carte{11, 4}, Carte{13, 1}});
     etat.donne.NbCartesChangees = 2;
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
@@ -260,7 +246,7 @@ TEST(ChoixTirageCowboy, BluffingOpponentStandsPatOnNothing) {
 }
 
 TEST(ChoixTirageCowboy, BluffDrawingFirstToAFlushKeepsThreeOrMore) {
-    Etat etat = TableTirage({Carte{2, 1}, Carte{5, 1}, Carte{9, 1}, Carte{13, 1}, Carte{7, 2}});
+    Etat etat = TableAvecCartes({Carte{2, 1}, Carte{5, 1}, Carte{9, 1}, Carte{13, 1}, Carte{7, 2}});
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
     script.AjouteR(10);  // bluff
@@ -274,7 +260,7 @@ TEST(ChoixTirageCowboy, BluffDrawingFirstToAFlushKeepsThreeOrMore) {
 }
 
 TEST(ChoixTirageCowboy, ShortMoneyDropsTheBluffAndTriesEveryKeep) {
-    Etat etat = TableTirage({Carte{2, 1}, Carte{7, 2}, Carte{9, 3}, Carte{11, 4}, Carte{13, 1}});
+    Etat etat = TableAvecCartes({Carte{2, 1}, Carte{7, 2}, Carte{9, 3}, Carte{11, 4}, Carte{13, 1}});
     etat.donne.NbCartesChangees = 1;
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
