@@ -1,8 +1,8 @@
 // The program-wide state of a run: settings, opponent and tournament, deck
 // and hands, betting, and the evaluator's shared variables.
 //
-// Money is not held here: the players' money and the pot live in the money
-// captions of the table ("$" and a whole number), which every reader parses.
+// The players' money and the pot are held here as numbers; the money
+// captions of the table are written from them.
 #pragma once
 
 #include <array>
@@ -49,7 +49,7 @@ struct Partie {
     int16_t PersoCowboy = 0;      // 1 cowboy, 2 Mexican, 3 girl; 4 once the band is beaten
     bool ModeTournoi = false;
     int16_t ArgentTournoi = 0;    // 300 Easy, 400 Medium, 500 Hard
-    int16_t NbCoups = 0;          // hands dealt since the tournament began
+    int32_t NbCoups = 0;          // hands dealt since the tournament began; 32 bits, so it never wraps
     // The training set-up put aside while a tournament runs.
     int16_t SauveSkill = 0, SauveEmotion = 0, SauveBluff = 0, SauveRisk = 0, SauveArgent = 0;
     bool ReglagesSauves = false;
@@ -96,6 +96,34 @@ struct Evaluation {
     MotifGarde GardePoids;
 };
 
+// The money on the table, in whole dollars. The captions of the table show
+// these amounts ("$" and the number); the table writes them from here.
+struct Argent {
+    int cowboy = 0;
+    int player = 0;
+    int pot = 0;
+};
+
+// What the table draws and animates: the bill piles, where the current
+// character stands, and the face animation.
+struct Scene {
+    // Old amount of a pile while it is being drawn.
+    int16_t ArgentPlayer = 0, ArgentCowboy = 0;
+    // x of the bill topping each pile at each money level 0..1000, in the
+    // pile window's coordinates.
+    std::array<int16_t, 1001> PilesXPlayer{};
+    std::array<int16_t, 1001> PilesXCowboy{};
+    // The current character's body, hands window and face window.
+    int16_t CowboyX = 0, CowboyY = 0;
+    int16_t PosMainsX = 0, PosMainsY = 0;
+    int16_t PosVisageX = 0, PosVisageY = 0;
+    // Face animation.
+    bool YeuxFermes = false;      // the blink has drawn the eyes closed
+    bool BoucheOuverte = true;    // the mouth is drawn open
+    int16_t FrameCigare = 0;      // the Mexican's cigar, step 0..5
+    int16_t FrameGoutte = 0;      // the Mexican's sweat drop, step 0..4
+};
+
 // Money as the captions show it: "$" followed by a whole number.
 std::string TexteArgent(int montant);
 // The whole number after the first character of a caption; 0 when it is not one.
@@ -109,6 +137,8 @@ struct Etat {
     Donne donne;
     Mises mises;
     Evaluation eval;
+    Argent argent;
+    Scene scene;
 };
 
 // The state of this run.

@@ -189,3 +189,7 @@ void Form1::closeEvent(QCloseEvent* e) {
     if (e->isAccepted())
         for (Minuterie* m : TimersVisage) m->SetEnabled(false);
 }
+
+// Only the interval: the timers stay enabled, as the showdown leaves them.
+void Form1::ArreteYeuxAnime() { TimerYeuxAnime->SetInterval(0); }
+void Form1::ArreteYeuxCarte() { TimerYeuxCarte->SetInterval(0); }

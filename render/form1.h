@@ -7,6 +7,7 @@
 #include <QAction>
 
 #include <array>
+#include <string>
 
 #include "platform/etiquette.h"
 #include "platform/fenetre_table.h"
@@ -14,8 +15,9 @@
 #include "platform/ligne.h"
 #include "platform/minuterie.h"
 #include "platform/picture.h"
+#include "rules/abattage.h"
 
-class Form1 : public FenetreTable {
+class Form1 : public FenetreTable, public YeuxCowboy {
 public:
     Form1();
 
@@ -72,6 +74,57 @@ public:
 
     // Attaches a menu item's handler, dispatched like the table's clicks.
     void SurClic(QAction* item, std::function<void()> handler, Acces acces = Acces::Seul);
+
+    // ---- Drawing operations of the table, on the run's state (EtatDuJeu()).
+    // The flow decides; these draw, animate and wait.
+
+    // Money: writes the three caption pairs from the amounts of the state.
+    void MontreArgent();
+    // A payment ("-") or a gain (any other text) of the player or the
+    // opponent: rewrites its money and caption and animates its pile; a gain
+    // first empties the pot window.
+    void AffBilletsPlayer(double NbBillARetirer, const std::string& PlusMoins);
+    void AffBilletsCowboy(double NbBillARetirer, const std::string& PlusMoins);
+    // Throws k bills onto the pot heap.
+    void AddBilletsPot(int16_t k);
+    // First hand of a game: both piles built from their base, one bill per
+    // $10 of each player's money, the player's first.
+    void ConstruitPiles();
+
+    // Copies into w, at (0, 0), the table image under it, with w's size or
+    // the given extent.
+    void CopieTableSous(Picture& w);
+    void CopieTableSous(Picture& w, int largeur, int hauteur);
+    // Copying back: hide w, clear it, copy the table under it, show it.
+    void RecopieTable(Picture& w);
+
+    // The scene of a game: the table (with the medallions in a tournament),
+    // the current character's body with its idle face timers, its hands.
+    void AffBackground();
+    void AffCowboy();
+    void AffMains();
+    // The hands window rebuilt: the table under it, the fan of k cards held
+    // (k = 0: the bare hands), the character's hands over them; then shown.
+    void AffMainsCartes(int k);
+
+    // A card picture gets the face of (valeur, couleur) from the face sheet
+    // in use, or the chosen card back.
+    void PeintFace(Picture& carte, int valeur, int couleur);
+    void PeintDos(Picture& carte);
+
+    // The showdown reveal: covers, the opponent's five cards one DelayCard
+    // apart, OK offered in Draw's place.
+    void MontreCartesCowboy();
+
+    // Tells: cancels the pending tell and may arm a new one from the
+    // opponent's hand and self-control.
+    void ArmeTics();
+    // Stops the ten face timers.
+    void ArretTimers();
+
+    // The showdown ends the cowboy's two card-watching tells.
+    void ArreteYeuxAnime() override;
+    void ArreteYeuxCarte() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

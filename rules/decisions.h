@@ -14,14 +14,6 @@
 #include "common/cartes.h"
 #include "common/etat.h"
 
-// The money on the table when the opponent decides, read from the captions
-// by the caller.
-struct Argent {
-    int cowboy = 0;
-    int player = 0;
-    int pot = 0;
-};
-
 // What a decision tree reads besides the hand's figures.
 struct Decideur {
     int Bluff = 0;
