@@ -1,12 +1,16 @@
 # make run   installs what is missing, builds and starts the game
 # make test  installs what is missing, builds and runs every test, headless
 # make bench builds and runs the benchmarks
+# make sanitize builds every test with AddressSanitizer and
+#               UndefinedBehaviorSanitizer and runs them
 
 BUILD ?= build
 BENCH_BUILD ?= build-bench
+SAN_BUILD ?= build-sanitize
+SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench contact-sheet clean
+.PHONY: deps build run test bench sanitize contact-sheet clean
 
 deps:
 	@./tools/install-deps.sh
@@ -29,10 +33,18 @@ bench: deps
 		echo "== $$b"; QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} "$$b" || exit 1; \
 	done
 
+# Any report of either sanitizer fails the test that caused it.
+sanitize: deps
+	@cmake -S . -B $(SAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 $(SAN_FLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" > /dev/null
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
 contact-sheet: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target contact_sheet
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/assets/contact_sheet contact-sheet
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(SAN_BUILD)
