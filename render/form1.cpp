@@ -146,6 +146,7 @@ Form1::Form1() {
     TimerMexGoutte = TimersVisage[7];
     TimerFilleTicBouche = TimersVisage[8];
     TimerFilleTicYeux = TimersVisage[9];
+    ConnecteVisage();
 
     // Menus, English design captions.
     QMenuBar* barre = menuBar();

@@ -126,8 +126,28 @@ public:
     void ArreteYeuxAnime() override;
     void ArreteYeuxCarte() override;
 
+    // ---- The face: the ticks of the face timers (connected at construction).
+    // Idle: blink, mouth, squint, the Mexican's cigar.
+    void TimerCligne_Timer();
+    void TimerDent_Timer();
+    void TimerYeuxPlisses_Timer();
+    void TimerMexCigare_Timer();
+    // Tells, each played once per arming; the drop over five ticks.
+    void TimerYeuxCarte_Timer();
+    void TimerYeuxAnime_Timer();
+    void TimerMexGoutte_Timer();
+    void TimerMexDent_Timer();
+    void TimerFilleTicYeux_Timer();
+    void TimerFilleTicBouche_Timer();
+    // One frame: the face picture through its mask at (0, 0) of the face
+    // window, then that window repainted.
+    void DessineVisage(const char* image, const char* masque);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+
+private:
+    void ConnecteVisage();
 };
 
 // A picture of the store (a name it lacks stops the program loudly).

@@ -1,0 +1,62 @@
+// Arming the opponent's tells, and stopping every face timer at a game start.
+#include <cmath>
+
+#include "common/etat.h"
+#include "common/hasard.h"
+#include "render/form1.h"
+#include "rules/evaluation.h"
+#include "rules/grosse_paire.h"
+
+namespace {
+
+// Each character's two tells: a weak hand, a strong hand.
+struct TellsPerso {
+    Minuterie* Form1::*faible;
+    Minuterie* Form1::*fort;
+};
+constexpr TellsPerso kTells[] = {
+    {&Form1::TimerYeuxCarte, &Form1::TimerYeuxAnime},
+    {&Form1::TimerMexGoutte, &Form1::TimerMexDent},
+    {&Form1::TimerFilleTicYeux, &Form1::TimerFilleTicBouche},
+};
+
+// The tell's delay: a base of 1 to 6 s lengthened by up to 20 s times the
+// self-control, to the nearest whole number, a half to the even neighbour
+// (lrint's default rounding; the halves are exact in double).
+int DelaiTell(int base, int allonge, int Emotion) {
+    return int(std::lrint(base + 1000 + allonge * double(Emotion) / 100));
+}
+
+}  // namespace
+
+void Form1::ArmeTics() {
+    Etat& e = EtatDuJeu();
+    const int16_t perso = e.partie.PersoCowboy;
+    if (perso < 1 || perso > 3) return;
+    Minuterie& faible = *(this->*kTells[perso - 1].faible);
+    Minuterie& fort = *(this->*kTells[perso - 1].fort);
+    // The latest call alone decides: a pending tell goes, armed or not.
+    faible.SetInterval(0);
+    fort.SetInterval(0);
+    if (Tirage100() <= e.reglages.Emotion) return;
+
+    EvalueMainComplete(e.eval, e.donne.Paquet, e.donne.CartesCowboy);
+    const bool grosse = GrossePaire(e.donne.CartesCowboy, e.reglages.Risk, e.argent.cowboy);
+    const double categorie = e.eval.CategorieMain;
+    const bool mainFaible = categorie == 0 || (categorie == 1 && !grosse);
+
+    Minuterie& tell = mainFaible ? faible : fort;
+    const int base = Tirage(5000);
+    const int allonge = Tirage(20000);
+    tell.SetEnabled(true);
+    tell.SetInterval(DelaiTell(base, allonge, e.reglages.Emotion));
+}
+
+// All ten, the girl's tells too: a tell armed in the last game would
+// otherwise paint her tic onto the next opponent's face.
+void Form1::ArretTimers() {
+    for (Minuterie* m : TimersVisage) {
+        m->SetInterval(0);
+        m->SetEnabled(false);
+    }
+}
