@@ -120,6 +120,7 @@ void Form_Load(Form1& f) {
     Disposition& d = DispositionDuJeu();
     PoseDisposition(d);
     etat.partie.ModeTournoi = false;
+    NettoieTemporairesINI(r);
     ChargeFichierINI(r);
     PlaceTable(f);
     // no tournament runs: the table's own picture is the whole background

@@ -94,6 +94,20 @@ std::optional<int16_t> Entier16(std::string_view s) {
 template <typename T>
 T Borne(T valeur, T bas, T haut) { return std::clamp(valeur, bas, haut); }
 
+// The language is written back bare, so only a code that reads back the
+// same is kept: blanks at its edges are dropped, and a code holding a
+// comma, a quote or a control character is read as none (the language is
+// asked again).
+std::string LangueLue(std::string_view champ) {
+    while (!champ.empty() && EstBlanc(champ.front())) champ.remove_prefix(1);
+    while (!champ.empty() && EstBlanc(champ.back())) champ.remove_suffix(1);
+    for (const char c : champ) {
+        const auto octet = static_cast<unsigned char>(c);
+        if (c == ',' || c == '"' || octet < 0x20 || octet == 0x7f) return {};
+    }
+    return std::string(champ);
+}
+
 }  // namespace
 
 void ReglagesParDefaut(Reglages& reglages) {
@@ -104,6 +118,10 @@ void ReglagesParDefaut(Reglages& reglages) {
 }
 
 bool LitTexteINI(std::string_view texte, Reglages& reglages) {
+    if (texte.size() > TailleMaxFichierINI) return false;
+    // as some editors save it
+    constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
+    if (texte.starts_with(marqueOrdre)) texte.remove_prefix(marqueOrdre.size());
     LecteurChamps lecteur(texte);
     std::array<std::string, NbLignesValeurs> champs;
     for (auto& champ : champs)
@@ -135,7 +153,7 @@ bool LitTexteINI(std::string_view texte, Reglages& reglages) {
     lu.DelayTurn = n[7];
     lu.DelayBill = n[8];
     lu.PremierJoueur = (n[9] >= 0 && n[9] <= 2) ? n[9] : defaut.PremierJoueur;
-    lu.LangueChoisie = champs[10];
+    lu.LangueChoisie = LangueLue(champs[10]);
     lu.TypeCartes = n[11] == 1 ? int16_t{1} : int16_t{2};
     lu.DosCarte = (n[12] >= 1 && n[12] <= 11) ? n[12] : defaut.DosCarte;
     lu.Progression = n[14];

@@ -296,3 +296,16 @@ TEST_F(Demarrage, MenuItemsExitAboutAndLinks) {
     f.MenuExit->trigger();
     EXPECT_FALSE(f.isVisible());
 }
+
+TEST_F(Demarrage, StartRemovesTheTemporaryFilesOfAnInterruptedSave) {
+    Ecrit(FichierDefaut("UK"));
+    QFile reste(dossier_.filePath("quarvelin.ini.XyZabc"));
+    ASSERT_TRUE(reste.open(QIODevice::WriteOnly));
+    reste.write(FichierDefaut("FR"));
+    reste.close();
+    Form1 f;
+    PiloteModal pilote({Jouer});
+    Form_Load(f);
+    EXPECT_FALSE(reste.exists());
+    EXPECT_EQ(Fichier(), FichierDefaut("UK"));
+}

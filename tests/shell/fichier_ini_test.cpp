@@ -6,7 +6,11 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "shell/fichier_ini.h"
@@ -28,6 +32,56 @@ Reglages DansDossier(const QTemporaryDir& dossier) {
     Reglages r;
     r.Chemin = (dossier.path() + '/').toStdString();
     return r;
+}
+
+// Makes a folder refuse new files while it lives, the files already in it
+// staying writable: without write permission for an ordinary user; for
+// root, who writes anywhere, by the file system's immutable flag.
+class DossierFerme {
+public:
+    explicit DossierFerme(const QString& dossier) : chemin_(QFile::encodeName(dossier)) {
+        if (geteuid() != 0) {
+            ferme_ = chmod(chemin_.constData(), 0555) == 0;
+            raison_ = "chmod failed";
+            return;
+        }
+        ferme_ = Drapeau(true);
+        raison_ = "the file system or the process cannot set the immutable flag";
+    }
+    ~DossierFerme() {
+        if (!ferme_) return;
+        if (geteuid() != 0)
+            chmod(chemin_.constData(), 0755);
+        else
+            Drapeau(false);
+    }
+    bool Ferme() const { return ferme_; }
+    const char* Raison() const { return raison_; }
+
+private:
+    bool Drapeau(bool immuable) const {
+        const int fd = open(chemin_.constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0) return false;
+        int drapeaux = 0;
+        bool ok = ioctl(fd, FS_IOC_GETFLAGS, &drapeaux) == 0;
+        if (ok) {
+            drapeaux = immuable ? (drapeaux | FS_IMMUTABLE_FL) : (drapeaux & ~FS_IMMUTABLE_FL);
+            ok = ioctl(fd, FS_IOC_SETFLAGS, &drapeaux) == 0;
+        }
+        close(fd);
+        return ok;
+    }
+
+    QByteArray chemin_;
+    bool ferme_ = false;
+    const char* raison_ = "";
+};
+
+// Peak memory of this process, in kilobytes.
+long PicMemoireKo() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
 }
 
 }  // namespace
@@ -119,18 +173,89 @@ TEST(FichierINI, WriteThatFailsMidwayLeavesTheOldFileWhole) {
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
-TEST(FichierINI, ReadOnlyFolderKeepsTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST(FichierINI, FolderThatTakesNoNewFileHasItsFileWrittenInPlace) {
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath("quarvelin.ini");
     Reglages r = DansDossier(dossier);
+    r.LangueChoisie = "";
+    SaveFichierINI(r, Partie{});
+    {
+        DossierFerme ferme(dossier.path());
+        if (!ferme.Ferme()) GTEST_SKIP() << ferme.Raison();
+        // the folder really refuses a new file
+        EXPECT_FALSE(QFile(dossier.filePath("autre")).open(QIODevice::WriteOnly));
+        r.LangueChoisie = "FR";
+        r.Skill = 64;
+        SaveFichierINI(r, Partie{});
+    }
+    Reglages relu = DansDossier(dossier);
+    ChargeFichierINI(relu);
+    EXPECT_EQ(relu.LangueChoisie, "FR");
+    EXPECT_EQ(relu.Skill, 64);
+    EXPECT_EQ(Lit(chemin).count("\r\n"), 34);
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // with no file to write in place, nothing is made and nothing is said
+    QFile::remove(chemin);
+    DossierFerme ferme(dossier.path());
+    SaveFichierINI(r, Partie{});
+    EXPECT_FALSE(QFile::exists(chemin));
+}
+
+TEST(FichierINI, FileSavedWithAByteOrderMarkKeepsItsSettings) {
+    QTemporaryDir dossier;
+    Reglages r = DansDossier(dossier);
     r.LangueChoisie = "FR";
+    r.DosCarte = 3;
     SaveFichierINI(r, Partie{});
-    const QByteArray avant = Lit(chemin);
-    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    r.LangueChoisie = "UK";
+    const QString chemin = dossier.filePath("quarvelin.ini");
+    Ecrit(chemin, "\xEF\xBB\xBF" + Lit(chemin));
+    Reglages relu = DansDossier(dossier);
+    ChargeFichierINI(relu);
+    EXPECT_EQ(relu.LangueChoisie, "FR");
+    EXPECT_EQ(relu.DosCarte, 3);
+}
+
+TEST(FichierINI, HugeFileGivesTheDefaultsWithoutBeingLoaded) {
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("quarvelin.ini");
+    Reglages r = DansDossier(dossier);
+    r.Skill = 12;
     SaveFichierINI(r, Partie{});
-    QFile::setPermissions(dossier.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(Lit(chemin), avant);
+    // a valid start, then 512 MB of nothing (a sparse file: no disk used)
+    {
+        QFile f(chemin);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.resize(qint64(512) << 20));
+    }
+    const long avant = PicMemoireKo();
+    Reglages lu = DansDossier(dossier);
+    lu.Skill = 99;
+    ChargeFichierINI(lu);
+    EXPECT_EQ(lu.Skill, 50);
+    EXPECT_LT(PicMemoireKo() - avant, 64 * 1024) << "kilobytes more at the peak";
+}
+
+TEST(FichierINI, TemporariesOfAnInterruptedSaveAreRemovedAtStart) {
+    QTemporaryDir dossier;
+    Reglages r = DansDossier(dossier);
+    SaveFichierINI(r, Partie{});
+    const QByteArray fichier = Lit(dossier.filePath("quarvelin.ini"));
+    // what saves killed between writing and renaming leave, and look-alikes
+    // that are not theirs
+    const QStringList restes{"quarvelin.ini.AbCdEf", "quarvelin.ini.qwerty"};
+    const QStringList autres{"quarvelin.ini.bak", "quarvelin.ini.abcdefg", "quarvelin.ini.abc123",
+                             "quarvelin.ini.AbCdE", "autre.ini.AbCdEf", "quarvelin.ini.Grosse"};
+    for (const QString& nom : restes + autres) Ecrit(dossier.filePath(nom), fichier);
+    // too big to be a temporary of ours
+    Ecrit(dossier.filePath("quarvelin.ini.Grosse"), QByteArray(TailleMaxFichierINI + 1, 'x'));
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("quarvelin.ini.Dossie"));
+
+    NettoieTemporairesINI(r);
+    QStringList attendus = autres;
+    attendus << "quarvelin.ini";
+    attendus.sort();
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), attendus);
+    EXPECT_TRUE(QFileInfo(dossier.filePath("quarvelin.ini.Dossie")).isDir());
+    EXPECT_EQ(Lit(dossier.filePath("quarvelin.ini")), fichier);
 }

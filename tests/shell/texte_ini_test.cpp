@@ -226,3 +226,65 @@ TEST(TexteINI, DefaultsKeepTheSettingsDirectory) {
     EXPECT_EQ(r.LangueChoisie, "");
     EXPECT_EQ(r.Progression, 0);
 }
+
+TEST(TexteINI, ByteOrderMarkOfAnEditorIsSkipped) {
+    Reglages r;
+    ASSERT_TRUE(LitTexteINI("\xEF\xBB\xBF" + Fichier(kValides), r));
+    EXPECT_EQ(r.ChoixCowboy, 2);
+    EXPECT_EQ(r.LangueChoisie, "FR");
+    // only at the very start: a mark before line 2 spoils that number
+    std::vector<std::string> v = kValides;
+    v[1] = "\xEF\xBB\xBF" "75";
+    Reglages s;
+    EXPECT_FALSE(LitTexteINI(Fichier(v), s));
+}
+
+TEST(TexteINI, TextBiggerThanASettingsFileIsRejected) {
+    std::string texte = Fichier(kValides);
+    // the 19th filler line grows until the text has the largest size allowed
+    texte.insert(texte.size() - 2, TailleMaxFichierINI - texte.size(), 'x');
+    ASSERT_EQ(texte.size(), TailleMaxFichierINI);
+    Reglages r;
+    EXPECT_TRUE(LitTexteINI(texte, r));
+    texte.insert(texte.size() - 2, "x");
+    Reglages s;
+    s.Skill = 77;
+    EXPECT_FALSE(LitTexteINI(texte, s));
+    EXPECT_EQ(s.Skill, 77);
+}
+
+TEST(TexteINI, EveryWrittenFileReadsBackToTheSameValues) {
+    // Line 11 as an editor may leave it, and the language it gives.
+    const std::vector<std::pair<std::string, std::string>> cas = {
+        {"UK", "UK"},
+        {"\"UK,UK\"", ""},        // a comma would split the line once written bare
+        {"\"\tUK\"", "UK"},       // blanks at the edges dropped, tabs too
+        {"\" FR \"", "FR"},
+        {"\"UK\t\"", "UK"},
+        {"\"U\tK\"", ""},         // a control character inside
+        {std::string("U\x01K"), ""},
+        {"U\x7fK", ""},
+        {"UK\"", ""},             // a stray quote
+        {"\"\"", ""},
+        {"\"  \"", ""},
+        {"en gb", "en gb"},       // a blank inside stays
+        {"\"fran\xC3\xA7" "ais\"", "fran\xC3\xA7" "ais"},
+        {"  UK  ", "UK"},
+    };
+    for (const auto& [ligne, attendue] : cas) {
+        std::vector<std::string> v = kValides;
+        v[10] = ligne;
+        Reglages lu;
+        ASSERT_TRUE(LitTexteINI(Fichier(v), lu)) << ligne;
+        EXPECT_EQ(lu.LangueChoisie, attendue) << ligne;
+        // what is written from it reads back to the same settings
+        const std::string ecrit = TexteINI(lu, Partie{});
+        Reglages relu;
+        relu.LangueChoisie = "XX";
+        ASSERT_TRUE(LitTexteINI(ecrit, relu)) << ligne;
+        EXPECT_EQ(relu.LangueChoisie, lu.LangueChoisie) << ligne;
+        EXPECT_EQ(relu.Skill, lu.Skill) << ligne;
+        EXPECT_EQ(relu.Progression, lu.Progression) << ligne;
+        EXPECT_EQ(TexteINI(relu, Partie{}), ecrit) << ligne;
+    }
+}
