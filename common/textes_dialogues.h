@@ -11,38 +11,38 @@ namespace textes_dialogues {
 
 // Options dialog.
 inline constexpr const char* OptionsTitre = "Options";
-inline constexpr Bilingue OptSave{"Save", "Sauver"};
-inline constexpr Bilingue OptDef{"Default", "D\u00e9faut"};
-inline constexpr Bilingue OptCan{"Cancel", "Annuler"};
+inline const Bilingue OptSave{"Save", "Sauver"};
+inline const Bilingue OptDef{"Default", "D\u00e9faut"};
+inline const Bilingue OptCan{"Cancel", "Annuler"};
 inline constexpr const char* OptionsOK = "OK";
-inline constexpr Bilingue CadreJeu{"Game", "Jeu"};
-inline constexpr Bilingue CadreTemps{"Time", "Temps"};
-inline constexpr Bilingue CadreLangage{"Language", "Langage"};
-inline constexpr Bilingue DosDesCartes{"Cards Back", "Dos des cartes"};
-inline constexpr Bilingue TypeDeCartes{"Cards Type", "Type de cartes"};
-inline constexpr Bilingue PremierJoueur{"First player :", "Premier joueur :"};
-inline constexpr std::array<Bilingue, 3> ChoixPremier{{
+inline const Bilingue CadreJeu{"Game", "Jeu"};
+inline const Bilingue CadreTemps{"Time", "Temps"};
+inline const Bilingue CadreLangage{"Language", "Langage"};
+inline const Bilingue DosDesCartes{"Cards Back", "Dos des cartes"};
+inline const Bilingue TypeDeCartes{"Cards Type", "Type de cartes"};
+inline const Bilingue PremierJoueur{"First player :", "Premier joueur :"};
+inline const std::array<Bilingue, 3> ChoixPremier{{
     {"You", "Vous"},
     {"Your opponent", "Votre adversaire"},
     {"At random", "Au hasard"},
 }};
-inline constexpr std::array<Bilingue, 3> Attentes{{
+inline const std::array<Bilingue, 3> Attentes{{
     {"Delay between 2 cards :", "Attente entre 2 cartes :"},
     {"Delay between 2 turns :", "Attente entre 2 tours :"},
     {"Delay between 2 bills :", "Attente entre 2 billets :"},
 }};
 inline constexpr const char* UniteAttente = "ms  (1s = 1000ms)";
 // Index 0 is French, index 1 English, as the option buttons are numbered.
-inline constexpr std::array<Bilingue, 2> Langues{{
+inline const std::array<Bilingue, 2> Langues{{
     {"French", "Fran\u00e7ais"},
     {"English", "Anglais"},
 }};
-inline constexpr Bilingue LangueInfo{
+inline const Bilingue LangueInfo{
     "Note: Clic on the Save button to have the language changes taking effect at next start.",
     "Note: cliquez sur Sauver pour prendre en compte la modification de la langue lors du "
     "prochain lancement."};
-inline constexpr Bilingue SauverQuestion{"Are you sure ?", "Etes-vous s\u00fbr ?"};
-inline constexpr Bilingue SauverTitre{"Save options", "Sauver les options"};
+inline const Bilingue SauverQuestion{"Are you sure ?", "Etes-vous s\u00fbr ?"};
+inline const Bilingue SauverTitre{"Save options", "Sauver les options"};
 
 // Names of the card backs 1..11 and of the face sets 1..2 (index 0 unused).
 inline constexpr std::array<const char*, 12> NomDos{
@@ -52,35 +52,35 @@ inline constexpr std::array<const char*, 12> NomDos{
 inline constexpr std::array<const char*, 3> NomJeu{"", "Typical", "Western"};
 
 // Opponent set-up dialog.
-inline constexpr Bilingue ChooseTitre{"Choose the characteristics of your opponent :",
-                                              "D\u00e9finissez les qualit\u00e9s de votre adversaire :"};
+inline const Bilingue ChooseTitre{"Choose the characteristics of your opponent :",
+                                  "D\u00e9finissez les qualit\u00e9s de votre adversaire :"};
 // Skill, love of bluff, love of risk, self-control.
-inline constexpr std::array<Bilingue, 4> Qualites{{
+inline const std::array<Bilingue, 4> Qualites{{
     {"Skill", "Intelligence"},
     {"Bluff Addicted", "Amour du bluff"},
     {"Risk Addicted", "Amour du risque"},
     {"Self Control", "Gestion des \u00e9motions"},
 }};
 inline constexpr std::array<const char*, 3> Sommes{"$300", "$400", "$500"};
-inline constexpr Bilingue ChooseOK{"Let's Play !", "C'est parti !"};
-inline constexpr Bilingue ChooseDefaut{"Default", "D\u00e9faut"};
-inline constexpr Bilingue ChooseAnnuler{"Cancel", "Annuler"};
-inline constexpr Bilingue VerrouTitre{"Caution", "Attention"};
-inline constexpr Bilingue VerrouTexte{
+inline const Bilingue ChooseOK{"Let's Play !", "C'est parti !"};
+inline const Bilingue ChooseDefaut{"Default", "D\u00e9faut"};
+inline const Bilingue ChooseAnnuler{"Cancel", "Annuler"};
+inline const Bilingue VerrouTitre{"Caution", "Attention"};
+inline const Bilingue VerrouTexte{
     "You must have defeat this cowboy in the tournament mode to be able to select him.\r",
     "Vous devez avoir d\u00e9j\u00e0 battu ce cowboy dans le mode tournoi pour pouvoir le "
     "s\u00e9lectionner.\r"};
 
 // Help window.
-inline constexpr Bilingue AideTitre{"Help", "Aide"};
-inline constexpr Bilingue OngletBoutons{"Buttons Mean", "Boutons de jeu"};
-inline constexpr Bilingue OngletMains{"Hands Rank",
-                                              "Combinaisons de cartes (du + fort au - fort)"};
+inline const Bilingue AideTitre{"Help", "Aide"};
+inline const Bilingue OngletBoutons{"Buttons Mean", "Boutons de jeu"};
+inline const Bilingue OngletMains{"Hands Rank",
+                                  "Combinaisons de cartes (du + fort au - fort)"};
 inline constexpr const char* AideOK = "OK";
 
 // One explanation per table button: OK, Draw, Call, Check, Fold, Pass, the
 // bet board and the raise board.
-inline constexpr std::array<Bilingue, 8> AideBoutons{{
+inline const std::array<Bilingue, 8> AideBoutons{{
     {"To go on the game.", "Continuer le jeu."},
     {"To replace cards in the hand.", "Changer les cartes s\u00e9lectionn\u00e9es."},
     {"To match the previous bet and :\r"
@@ -104,7 +104,7 @@ inline constexpr std::array<Bilingue, 8> AideBoutons{{
 }};
 
 // The nine hand categories, strongest first.
-inline constexpr std::array<Bilingue, 9> NomsMains{{
+inline const std::array<Bilingue, 9> NomsMains{{
     {"1) STRAIGHT FLUSH", "1) QUINTE FLUSH"},
     {"2) FOUR OF A KIND", "2) CARRE"},
     {"3) FULL HOUSE", "3) FULL"},
@@ -116,7 +116,7 @@ inline constexpr std::array<Bilingue, 9> NomsMains{{
     {"9) HIGH CARDS", "9) CARTES HAUTES"},
 }};
 
-inline constexpr std::array<Bilingue, 9> TextesMains{{
+inline const std::array<Bilingue, 9> TextesMains{{
     {"5 cards of the same suit in sequence.\r"
      "The ace can play low or high.\r"
      "'Around the corner' straights like 32AKQ are not allowed.",

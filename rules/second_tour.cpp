@@ -20,7 +20,7 @@ CodeAction EchelleMoyenne(const Decideur& d) {
 
 CodeAction EchelleHaute(const Decideur& d) { return d.k() ? "RA50" : "RA20"; }
 
-Phrase PhraseReponse(const CodeAction& code) {
+Bilingue PhraseReponse(const CodeAction& code) {
     if (code == "RA50") return TextesJeu::JeRelance50;
     if (code == "RA20") return TextesJeu::JeRelance20;
     if (code == "RA10") return TextesJeu::JeRelance10;

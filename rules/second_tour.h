@@ -11,7 +11,7 @@
 // An answer as the opponent says it: the final code and its sentence.
 struct ParoleCowboy {
     CodeAction code;
-    Phrase phrase;
+    Bilingue phrase;
 };
 
 // Answer to the player's bet or raise after the draw: "RA10", "RA20",

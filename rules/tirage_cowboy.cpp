@@ -59,7 +59,7 @@ bool CorrigeDecision(DecisionMode& dm, bool ApresJoueur, const MotifGarde& garde
     return resteServi;
 }
 
-Phrase PhraseGarde(int K) {
+Bilingue PhraseGarde(int K) {
     if (K == 5) return TextesJeu::JeGardeTout;
     if (K == 4) return TextesJeu::JeVeux1Carte;
     const std::string n = std::to_string(5 - K);
@@ -84,7 +84,7 @@ TirageDecide ChoixTirageCowboy(Etat& etat, const Argent& argent, bool ApresJoueu
 
     ChoixCartesCowboy(ev, etat.donne.Paquet, etat.donne.CartesCowboy, etat.reglages.Skill, mises.CowboyBluffe);
     MotifGarde garde = dm.mode == ModeGarde::Poids ? ev.GardePoids : ev.GardeProba;
-    Phrase phrase = PhraseGarde(static_cast<int>(garde.size()));
+    Bilingue phrase = PhraseGarde(static_cast<int>(garde.size()));
     return {std::move(garde), std::move(phrase)};
 }
 

@@ -33,7 +33,7 @@ bool CorrigeDecision(DecisionMode& dm, bool ApresJoueur, const MotifGarde& garde
 // What the opponent does at its draw.
 struct TirageDecide {
     MotifGarde garde;  // the cards it keeps
-    Phrase phrase;     // what it says
+    Bilingue phrase;     // what it says
 };
 
 // The whole choice: first keep choice, mode and bluff decision, corrections
@@ -42,7 +42,7 @@ struct TirageDecide {
 TirageDecide ChoixTirageCowboy(Etat& etat, const Argent& argent, bool ApresJoueur);
 
 // "I keep all", "I want 1 card", "I want N cards" for a pattern of K cards.
-Phrase PhraseGarde(int K);
+Bilingue PhraseGarde(int K);
 
 // Fills the positions that the pattern does not keep, in ascending order,
 // with new cards from the deck, each marked "Cowboy".

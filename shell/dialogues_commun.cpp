@@ -47,7 +47,7 @@ void BoiteImage::paintEvent(QPaintEvent* e) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-QString TexteAffiche(const char* texte) {
+QString TexteAffiche(std::string_view texte) {
     QString s = QString::fromUtf8(texte);
     s.replace(QChar('\r'), QChar('\n'));
     return s;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string_view>
+
 #include "platform/picture.h"
 
 // A picture box of the dialogs: the platform's picture control, with the
@@ -32,9 +34,9 @@ private:
 };
 
 // A text of the text tables (UTF-8) as the windows take it.
-inline QString Texte(const char* texte) { return QString::fromUtf8(texte); }
+inline QString Texte(std::string_view texte) { return QString::fromUtf8(texte); }
 // A caption as the windows show it: carriage returns become line breaks.
-QString TexteAffiche(const char* texte);
+QString TexteAffiche(std::string_view texte);
 
 // The card-face sheet in use for the whole run, kept in the table's layout:
 // "TabCartes" for set 1, "TabCartes2" for any other.

@@ -7,7 +7,7 @@
 #include "common/textes_shell.h"
 
 namespace {
-std::string Mail(const char* sujet) {
+std::string Mail(const std::string& sujet) {
     return std::string("mailto:") + textes_shell::AdresseContact + "?subject=" + sujet;
 }
 }  // namespace

@@ -24,7 +24,7 @@ namespace {
 
 
 
-QLabel* EtiquetteOptions(QWidget* parent, const char* texte, int x, int y, int l, int h) {
+QLabel* EtiquetteOptions(QWidget* parent, std::string_view texte, int x, int y, int l, int h) {
     auto* e = new QLabel(Texte(texte), parent);
     e->setGeometry(x, y, l, h);
     return e;

@@ -38,7 +38,7 @@ TEST(BaisseMise, BetsComeDownToWhatBothCanPay) {
         int c, p;
         SansMise sansMise;
         CodeAction finale;
-        Phrase phrase;
+        Bilingue phrase;
     };
     const std::vector<Ligne> lignes{
         {"BE50", 300, 15, SansMise::Passe, "BE10", {"I bet $10", "Je mise $10"}},

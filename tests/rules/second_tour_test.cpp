@@ -181,7 +181,7 @@ TEST(BaisseRelance, RaisesComeDownToWhatBothCanPay) {
         CodeAction code;
         int mc, c, p;
         CodeAction finale;
-        Phrase phrase;
+        Bilingue phrase;
     };
     const std::vector<Ligne> lignes{
         {"RA50", 20, 60, 100, "RA20", {"I raise $20", "J'enchéris de $20"}},

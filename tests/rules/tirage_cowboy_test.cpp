@@ -128,10 +128,10 @@ TEST(CorrectionsTirage, BluffStandPatAndMoney) {
 }
 
 TEST(PhraseGarde, SaysHowManyCardsItWants) {
-    EXPECT_EQ(PhraseGarde(5), (Phrase{"I keep all", "Je garde tout"}));
-    EXPECT_EQ(PhraseGarde(4), (Phrase{"I want 1 card", "Je veux 1 carte"}));
-    EXPECT_EQ(PhraseGarde(3), (Phrase{"I want 2 cards", "Je veux 2 cartes"}));
-    EXPECT_EQ(PhraseGarde(0), (Phrase{"I want 5 cards", "Je veux 5 cartes"}));
+    EXPECT_EQ(PhraseGarde(5), (Bilingue{"I keep all", "Je garde tout"}));
+    EXPECT_EQ(PhraseGarde(4), (Bilingue{"I want 1 card", "Je veux 1 carte"}));
+    EXPECT_EQ(PhraseGarde(3), (Bilingue{"I want 2 cards", "Je veux 2 cartes"}));
+    EXPECT_EQ(PhraseGarde(0), (Bilingue{"I want 5 cards", "Je veux 5 cartes"}));
 }
 
 namespace {
@@ -228,7 +228,7 @@ TEST(ChoixTirageCowboy, TwoPairsDrawOneForTheFullHouse) {
     script.Ajoute(0.5, kTiragesChoix);
     const TirageDecide t = ChoixTirageCowboy(etat, Argent{200, 200, 40}, true);
     EXPECT_EQ(t.garde, "1234");
-    EXPECT_EQ(t.phrase, (Phrase{"I want 1 card", "Je veux 1 carte"}));
+    EXPECT_EQ(t.phrase, (Bilingue{"I want 1 card", "Je veux 1 carte"}));
     EXPECT_FALSE(etat.mises.CowboyBluffe);
 }
 
@@ -241,7 +241,7 @@ TEST(ChoixTirageCowboy, BluffingOpponentStandsPatOnNothing) {
     script.AjouteR(20);  // risk: stand pat
     const TirageDecide t = ChoixTirageCowboy(etat, Argent{200, 200, 40}, true);
     EXPECT_EQ(t.garde, "12345");
-    EXPECT_EQ(t.phrase, (Phrase{"I keep all", "Je garde tout"}));
+    EXPECT_EQ(t.phrase, (Bilingue{"I keep all", "Je garde tout"}));
     EXPECT_TRUE(etat.mises.CowboyBluffe);
 }
 
@@ -255,7 +255,7 @@ TEST(ChoixTirageCowboy, BluffDrawingFirstToAFlushKeepsThreeOrMore) {
     script.Ajoute(0.5, kTiragesChoixLimite);
     const TirageDecide t = ChoixTirageCowboy(etat, Argent{200, 200, 40}, false);
     EXPECT_EQ(t.garde, "1234");
-    EXPECT_EQ(t.phrase, (Phrase{"I want 1 card", "Je veux 1 carte"}));
+    EXPECT_EQ(t.phrase, (Bilingue{"I want 1 card", "Je veux 1 carte"}));
     EXPECT_TRUE(etat.mises.CowboyBluffe);
 }
 
