@@ -5,8 +5,8 @@
 #include "rules/evaluation.h"
 #include "rules/grosse_paire.h"
 
-bool Decideur::b() const { return Tirage100() <= Bluff; }
-bool Decideur::k() const { return Tirage100() <= Risk; }
+bool Decideur::TireBluff() const { return Tirage100() <= Bluff; }
+bool Decideur::TireRisque() const { return Tirage100() <= Risk; }
 
 Decideur DecideurDe(const Etat& etat, const Argent& argent) {
     Decideur d;
@@ -17,55 +17,51 @@ Decideur DecideurDe(const Etat& etat, const Argent& argent) {
     const Main* cartes = &etat.donne.CartesCowboy;
     const int risk = d.Risk;
     const int argentCowboy = argent.cowboy;
-    d.g = [cartes, risk, argentCowboy] { return GrossePaire(*cartes, risk, argentCowboy); };
+    d.TireGrossePaire = [cartes, risk, argentCowboy] { return GrossePaire(*cartes, risk, argentCowboy); };
     return d;
 }
 
 namespace {
 
-// The small and the big pair each ask for their own big-pair test, so a pair
-// whose two tests disagree falls through to the later cases.
-bool PetitePaire(double C, const Decideur& d) { return C == 1 && !d.g(); }
-bool GrossePaireEnMain(double C, const Decideur& d) { return C == 1 && d.g(); }
-
 CodeAction OuvertureApresPasseJoueur(double C, double MP, const Decideur& d, Mises& mises) {
-    if (C == 0) {
-        if (d.b()) {
+    if (C == Echelle::Rien) {
+        if (d.TireBluff()) {
             mises.CowboyBluffe = true;
-            return (d.M > 100 && d.k()) ? "BE50" : "BE20";
+            return (d.M > 100 && d.TireRisque()) ? "BE50" : "BE20";
         }
         if (MP < 7) return "PA";
-        return (d.M > 100 && d.k()) ? "BE10" : "PA";
+        return (d.M > 100 && d.TireRisque()) ? "BE10" : "PA";
     }
-    if (PetitePaire(C, d)) {
-        if (d.b()) {
+    // A big pair opens as the stronger hands do.
+    if (C == Echelle::Paire && !d.TireGrossePaire()) {
+        if (d.TireBluff()) {
             mises.CowboyBluffe = true;
             return "BE20";
         }
-        return d.k() ? "BE20" : "BE10";
+        return d.TireRisque() ? "BE20" : "BE10";
     }
-    return d.k() ? "BE50" : "BE10";
+    return d.TireRisque() ? "BE50" : "BE10";
 }
 
 // The strong hands open big when money is short or on a risk, else smaller.
 CodeAction OuvertureForte(const Decideur& d) {
-    if (d.M < 100 || d.k()) return "BE50";
-    return d.k() ? "BE20" : "BE10";
+    if (d.M < 100 || d.TireRisque()) return "BE50";
+    return d.TireRisque() ? "BE20" : "BE10";
 }
 
 // The call rule shared by the weak hands facing a bet.
 CodeAction RegleDeSuivi(const Decideur& d, const Mises& mises) {
     if (!mises.CowboyParole && mises.MiseCourante == 10) return "CA";
     if (mises.JoueurParole && mises.MiseCourante != 50) return "CA";
-    return d.k() ? "CA" : "FO";
+    return d.TireRisque() ? "CA" : "FO";
 }
 
 // A made hand facing a bet raises while the pot is small, else calls.
 CodeAction ReponseForte(int plafondPot, const Decideur& d, const Mises& mises) {
     if (d.pot > plafondPot) return "CA";
     const int r = Tirage100();
-    if (r <= d.Risk || mises.JoueurParole || mises.CowboyParole) return d.k() ? "RA50" : "RA20";
-    return d.k() ? "RA10" : "CA";
+    if (r <= d.Risk || mises.JoueurParole || mises.CowboyParole) return d.TireRisque() ? "RA50" : "RA20";
+    return d.TireRisque() ? "RA10" : "CA";
 }
 
 }  // namespace
@@ -73,33 +69,31 @@ CodeAction ReponseForte(int plafondPot, const Decideur& d, const Mises& mises) {
 CodeAction DecideAvantDraw(double C, double MP, const Decideur& d, Mises& mises) {
     if (mises.JoueurParole) return OuvertureApresPasseJoueur(C, MP, d, mises);
 
-    if (C == 0) {
+    if (C == Echelle::Rien) {
         const int r = Tirage100();
         if (d.M > 100 && r <= d.Bluff) {
             mises.CowboyBluffe = true;
-            return d.k() ? "BE50" : "BE20";
+            return d.TireRisque() ? "BE50" : "BE20";
         }
         if (MP < 7) return "PA";
-        return (d.M > 100 && d.k()) ? "BE10" : "PA";
+        return (d.M > 100 && d.TireRisque()) ? "BE10" : "PA";
     }
-    if (PetitePaire(C, d)) {
+    if (C == Echelle::Paire) {
+        // One test makes a pair small or big; it never falls to the strong hands.
+        const bool grosse = d.TireGrossePaire();
         const int r = Tirage100();
-        if (d.M > 100 && r <= d.Bluff) {
-            mises.CowboyBluffe = true;
-            return "BE20";
+        if (!grosse) {
+            if (d.M > 100 && r <= d.Bluff) {
+                mises.CowboyBluffe = true;
+                return "BE20";
+            }
+            return d.TireRisque() ? "BE10" : "PA";
         }
-        return d.k() ? "BE10" : "PA";
-    }
-    if (GrossePaireEnMain(C, d)) {
-        const int r = Tirage100();
         if (r <= d.Bluff) return "PA";  // slow-play: not a bluff
-        if (r <= d.Risk) return d.k() ? "BE50" : "BE20";
-        return d.k() ? "BE20" : "BE10";
+        if (r <= d.Risk) return d.TireRisque() ? "BE50" : "BE20";
+        return d.TireRisque() ? "BE20" : "BE10";
     }
-    if (C == 9 || C == 19) {
-        if (d.b()) return "PA";
-        return OuvertureForte(d);
-    }
+    if ((C == Echelle::DeuxPaires || C == Echelle::Brelan) && d.TireBluff()) return "PA";
     return OuvertureForte(d);
 }
 
@@ -108,14 +102,14 @@ CodeAction DecideAvantDraw2(double C, double MP, const Decideur& d, Mises& mises
     const bool JP = mises.JoueurParole;
     const bool CP = mises.CowboyParole;
 
-    if (C == 0 && MP < 7) {
+    if (C == Echelle::Rien && MP < 7) {
         const int r1 = Tirage100();
         if (d.M > 100 && r1 <= d.Bluff) {
             if ((MC == 10 || JP) && !CP) {
                 mises.CowboyBluffe = true;
-                return d.k() ? "RA50" : "RA20";
+                return d.TireRisque() ? "RA50" : "RA20";
             }
-            if (d.k() && !CP) {
+            if (d.TireRisque() && !CP) {
                 mises.CowboyBluffe = true;
                 return "RA20";
             }
@@ -128,48 +122,49 @@ CodeAction DecideAvantDraw2(double C, double MP, const Decideur& d, Mises& mises
         if (JP) return "CA";
         return "FO";
     }
-    if (C == 0) {
+    if (C == Echelle::Rien) {
         const int r1 = Tirage100();
         if (d.M > 100 && r1 <= d.Bluff) {
             mises.CowboyBluffe = true;
-            if ((MC == 10 || MC == 20 || JP) && !CP) return d.k() ? "RA50" : "RA20";
+            if ((MC == 10 || MC == 20 || JP) && !CP) return d.TireRisque() ? "RA50" : "RA20";
             return "RA20";
         }
         return RegleDeSuivi(d, mises);
     }
-    if (PetitePaire(C, d)) {
-        if (d.b()) {
+    if (C == Echelle::Paire) {
+        // One test makes a pair small or big: a big pair keeps the pair's pot limit.
+        if (d.TireGrossePaire()) return ReponseForte(150, d, mises);
+        if (d.TireBluff()) {
             mises.CowboyBluffe = true;
             if (CP) return "RA20";
-            return d.k() ? "RA50" : "RA20";
+            return d.TireRisque() ? "RA50" : "RA20";
         }
         return RegleDeSuivi(d, mises);
     }
-    if (GrossePaireEnMain(C, d)) return ReponseForte(150, d, mises);
     return ReponseForte(250, d, mises);
 }
 
 CodeAction DecideCheckBet(double C, int K, const Decideur& d, Mises& mises) {
-    if (C == 0) {
+    if (C == Echelle::Rien) {
         if (mises.CowboyBluffe) return "BE20";  // the bluff goes on
         if (K < 2) return "CH";
-        if (d.b()) {
+        if (d.TireBluff()) {
             mises.CowboyBluffe = true;
             return "BE20";
         }
         return "CH";
     }
-    if (C == 1) {
-        if (mises.CowboyBluffe) return d.g() ? "BE10" : "BE20";
+    if (C == Echelle::Paire) {
+        if (mises.CowboyBluffe) return d.TireGrossePaire() ? "BE10" : "BE20";
         if (K >= 2) {
-            if (d.g()) return "BE10";
-            return d.k() ? "BE10" : "CH";
+            if (d.TireGrossePaire()) return "BE10";
+            return d.TireRisque() ? "BE10" : "CH";
         }
-        if (!d.g()) return "BE10";
-        return d.k() ? "BE20" : "BE10";
+        if (!d.TireGrossePaire()) return "BE10";
+        return d.TireRisque() ? "BE20" : "BE10";
     }
     if (mises.CowboyBluffe || K >= 2) return "BE10";
-    return d.k() ? "BE20" : "BE10";
+    return d.TireRisque() ? "BE20" : "BE10";
 }
 
 CodeAction ActionCowboyAvantDraw(Etat& etat, const Argent& argent) {

@@ -20,12 +20,13 @@ struct Decideur {
     int Risk = 0;
     int M = 0;    // the opponent's money
     int pot = 0;  // the pot's money
-    // A fresh big-pair test: every call makes its own draws.
-    std::function<bool()> g;
+    // The big-pair test: every call makes its own draws, so two calls on
+    // the same cards may disagree.
+    std::function<bool()> TireGrossePaire;
 
     // The bluff and risk tests, each on a fresh 0..99 draw.
-    bool b() const;
-    bool k() const;
+    bool TireBluff() const;
+    bool TireRisque() const;
 };
 
 // The tree inputs of a real table: personality from the settings, the big-pair

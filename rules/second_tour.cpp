@@ -5,20 +5,22 @@
 
 namespace {
 
+// The three raise ladders; every rung is a fresh risk draw.
+
 // r <= Risk for 50, then a new r for 20, then a new r for 10, else a call.
-CodeAction EchelleComplete(const Decideur& d) {
-    if (d.k()) return "RA50";
-    if (d.k()) return "RA20";
-    if (d.k()) return "RA10";
+CodeAction RelanceComplete(const Decideur& d) {
+    if (d.TireRisque()) return "RA50";
+    if (d.TireRisque()) return "RA20";
+    if (d.TireRisque()) return "RA10";
     return "CA";
 }
 
-CodeAction EchelleMoyenne(const Decideur& d) {
-    if (d.k()) return d.k() ? "RA20" : "RA10";
-    return d.k() ? "RA10" : "CA";
+CodeAction RelanceMoyenne(const Decideur& d) {
+    if (d.TireRisque()) return d.TireRisque() ? "RA20" : "RA10";
+    return d.TireRisque() ? "RA10" : "CA";
 }
 
-CodeAction EchelleHaute(const Decideur& d) { return d.k() ? "RA50" : "RA20"; }
+CodeAction RelanceHaute(const Decideur& d) { return d.TireRisque() ? "RA50" : "RA20"; }
 
 Bilingue PhraseReponse(const CodeAction& code) {
     if (code == "RA50") return TextesJeu::JeRelance50;
@@ -34,29 +36,29 @@ CodeAction DecideApresDraw2(double P, int K, int n, const Decideur& d, Mises& mi
     const int MC = mises.MiseCourante;
     const bool beaucoupChanges = n >= 4;
 
-    if (P == 0) {
+    if (P == Echelle::Rien) {
         if (K < 2) return "FO";
         if (beaucoupChanges) {
-            if (d.b() && d.k()) {
+            if (d.TireBluff() && d.TireRisque()) {
                 mises.CowboyBluffe = true;
                 return "RA20";
             }
             return "FO";
         }
-        if (d.b() && d.k() && MC != 50) {
+        if (d.TireBluff() && d.TireRisque() && MC != 50) {
             mises.CowboyBluffe = true;
-            return EchelleHaute(d);
+            return RelanceHaute(d);
         }
         return "FO";
     }
-    if (P == 1) {
+    if (P == Echelle::Paire) {
         if (K >= 2 && !beaucoupChanges) {
-            if (d.b()) {
+            if (d.TireBluff()) {
                 mises.CowboyBluffe = true;
                 return "RA50";
             }
-            const bool g1 = d.g();
-            const bool g2 = d.g();
+            const bool g1 = d.TireGrossePaire();
+            const bool g2 = d.TireGrossePaire();
             return ((g1 || MC != 10) && !g2) ? "FO" : "CA";
         }
         if (K >= 2) {
@@ -65,27 +67,27 @@ CodeAction DecideApresDraw2(double P, int K, int n, const Decideur& d, Mises& mi
                 mises.CowboyBluffe = true;
                 return "RA20";
             }
-            if (!d.g() || MC == 50) return "CA";
+            if (!d.TireGrossePaire() || MC == 50) return "CA";
             return r1 <= d.Risk ? "RA10" : "CA";  // needs Bluff < r1 <= Risk
         }
         if (beaucoupChanges) {
-            if (!d.g() || MC == 50) return "CA";
-            return EchelleHaute(d);
+            if (!d.TireGrossePaire() || MC == 50) return "CA";
+            return RelanceHaute(d);
         }
-        return d.g() ? "CA" : "FO";
+        return d.TireGrossePaire() ? "CA" : "FO";
     }
-    if (P == 9 || P == 19) {
-        if (K < 2) return EchelleComplete(d);
-        if (beaucoupChanges) return EchelleMoyenne(d);
-        if (P == 19) return EchelleComplete(d);
-        if (d.g()) {
-            if (d.k()) return EchelleHaute(d);
-            return d.k() ? "RA10" : "CA";
+    if (P == Echelle::DeuxPaires || P == Echelle::Brelan) {
+        if (K < 2) return RelanceComplete(d);
+        if (beaucoupChanges) return RelanceMoyenne(d);
+        if (P == Echelle::Brelan) return RelanceComplete(d);
+        if (d.TireGrossePaire()) {
+            if (d.TireRisque()) return RelanceHaute(d);
+            return d.TireRisque() ? "RA10" : "CA";
         }
-        return EchelleMoyenne(d);
+        return RelanceMoyenne(d);
     }
-    if (K >= 2 && beaucoupChanges) return EchelleMoyenne(d);
-    return EchelleComplete(d);
+    if (K >= 2 && beaucoupChanges) return RelanceMoyenne(d);
+    return RelanceComplete(d);
 }
 
 CodeAction ActionCowboyApresDraw2(Etat& etat, const Argent& argent) {
@@ -108,7 +110,7 @@ CodeAction DecideApresDraw(double C, int K, int N, const Decideur& d, Mises& mis
     // Read once: a bluff started here does not change the row already chosen.
     const bool B = mises.CowboyBluffe;
 
-    if (C == 0) {
+    if (C == Echelle::Rien) {
         if (B || K >= 4) {
             if (N >= 4) return "BE20";
             if (Tirage100() > d.Risk) return "BE20";
@@ -116,7 +118,7 @@ CodeAction DecideApresDraw(double C, int K, int N, const Decideur& d, Mises& mis
             return "BE50";
         }
         if (K >= 2) {
-            if (d.b()) {
+            if (d.TireBluff()) {
                 mises.CowboyBluffe = true;
                 return "BE20";
             }
@@ -124,48 +126,48 @@ CodeAction DecideApresDraw(double C, int K, int N, const Decideur& d, Mises& mis
         }
         return "PA";
     }
-    if (C == 1) {
+    if (C == Echelle::Paire) {
         if (B) {
-            if (N > 3) return d.g() ? "BE10" : "BE20";
-            return d.k() ? "BE50" : "BE20";
+            if (N > 3) return d.TireGrossePaire() ? "BE10" : "BE20";
+            return d.TireRisque() ? "BE50" : "BE20";
         }
         if (K >= 2) {
-            if (N >= 4) return d.k() ? "BE10" : "PA";
-            if (d.b()) {
+            if (N >= 4) return d.TireRisque() ? "BE10" : "PA";
+            if (d.TireBluff()) {
                 mises.CowboyBluffe = true;
-                return d.k() ? "BE50" : "BE20";
+                return d.TireRisque() ? "BE50" : "BE20";
             }
-            return d.k() ? "BE10" : "PA";
+            return d.TireRisque() ? "BE10" : "PA";
         }
-        if (N >= 4) return d.g() ? "BE20" : "BE10";
-        if (N == 3) return d.k() ? "PA" : "BE10";
+        if (N >= 4) return d.TireGrossePaire() ? "BE20" : "BE10";
+        if (N == 3) return d.TireRisque() ? "PA" : "BE10";
         return "PA";
     }
-    if (C == 9 || C == 19) {
+    if (C == Echelle::DeuxPaires || C == Echelle::Brelan) {
         if (B) {
             if (N > 3) {
-                if (d.k()) return "BE20";
-                return d.k() ? "BE10" : "PA";
+                if (d.TireRisque()) return "BE20";
+                return d.TireRisque() ? "BE10" : "PA";
             }
-            if (!d.k()) return "BE20";
-            return d.k() ? "BE50" : "PA";
+            if (!d.TireRisque()) return "BE20";
+            return d.TireRisque() ? "BE50" : "PA";
         }
-        if (K >= 2) return d.k() ? "BE20" : "BE10";
-        if (!d.k()) return "BE20";
-        if (!d.k()) return "BE50";
+        if (K >= 2) return d.TireRisque() ? "BE20" : "BE10";
+        if (!d.TireRisque()) return "BE20";
+        if (!d.TireRisque()) return "BE50";
         return "PA";
     }
     if (B) {
         if (N > 3) return "BE10";
-        return d.k() ? "BE50" : "BE20";
+        return d.TireRisque() ? "BE50" : "BE20";
     }
     if (K >= 2) {
-        if (N < 3) return d.k() ? "BE50" : "BE20";
-        return d.k() ? "PA" : "BE10";
+        if (N < 3) return d.TireRisque() ? "BE50" : "BE20";
+        return d.TireRisque() ? "PA" : "BE10";
     }
     if (N < 4) return "BE50";
-    if (d.k()) return "BE20";
-    if (!d.k()) return "BE10";
+    if (d.TireRisque()) return "BE20";
+    if (!d.TireRisque()) return "BE10";
     return "PA";
 }
 

@@ -9,32 +9,32 @@ DecisionMode DecideModeTirage(double C, double MP, bool ApresJoueur, int N, cons
     DecisionMode dm;
     const bool riche = d.M > 100;
 
-    if (C == 0) {
-        dm.bluff = d.b() && riche;
+    if (C == Echelle::Rien) {
+        dm.bluff = d.TireBluff() && riche;
         bool poids = false;
         if (ApresJoueur) {
             if (MP < 7) {
-                if (N == 3) poids = d.k() && riche;
+                if (N == 3) poids = d.TireRisque() && riche;
             } else {
-                poids = N >= 4 ? (d.k() && riche) : true;
+                poids = N >= 4 ? (d.TireRisque() && riche) : true;
             }
         } else if (MP >= 7) {
-            const bool k = d.k();
-            poids = riche && (k || mises.CowboyBluffe);
+            const bool risque = d.TireRisque();
+            poids = riche && (risque || mises.CowboyBluffe);
         }
         dm.mode = poids ? ModeGarde::Poids : ModeGarde::Proba;
         return dm;
     }
 
-    const bool g = d.g();
-    if (C != 1) return dm;
+    const bool grosse = d.TireGrossePaire();
+    if (C != Echelle::Paire) return dm;
 
     bool poids = false;
     if (ApresJoueur) {
-        const int seuil = g ? 3 : 4;  // a big pair stops chasing weight sooner
-        if (N < seuil) poids = d.k() && riche;
+        const int seuil = grosse ? 3 : 4;  // a big pair stops chasing weight sooner
+        if (N < seuil) poids = d.TireRisque() && riche;
     } else {
-        poids = d.k() && riche && (!g || !mises.CowboyBluffe);
+        poids = d.TireRisque() && riche && (!grosse || !mises.CowboyBluffe);
     }
     dm.mode = poids ? ModeGarde::Poids : ModeGarde::Proba;
     return dm;
@@ -50,7 +50,7 @@ bool CorrigeDecision(DecisionMode& dm, bool ApresJoueur, const MotifGarde& garde
     if (mises.JoueurParole) dm.mode = ModeGarde::Proba;
     if (dm.bluff) {
         mises.CowboyBluffe = true;
-        if (d.k()) resteServi = true;
+        if (d.TireRisque()) resteServi = true;
     }
     // Drawing first, a bluffer one card away from a hand draws for it.
     if (!ApresJoueur && dm.bluff && (gardePoids.size() == 4 || gardeProba.size() == 4)) resteServi = false;

@@ -60,6 +60,10 @@ TEST(OuvertureAvantDraw, OpponentSpeaksFirstWithNothing) {
         {"promising nothing, small bet on a risk", 0, 8, false, false, 0, 200, 20, {40, 20}, {}, "BE10", false},
         {"promising nothing, no risk", 0, 8, false, false, 0, 200, 20, {40, 70}, {}, "PA", false},
         {"promising nothing at $100: no risk draw", 0, 8, false, false, 0, 100, 20, {10}, {}, "PA", false},
+        {"promising nothing at $100, over the bluff: no risk draw", 0, 8, false, false, 0, 100, 20, {40}, {}, "PA", false},
+        {"promising nothing at $101 bluffs", 0, 8, false, false, 0, 101, 20, {10, 20}, {}, "BE50", true},
+        {"promising nothing at $101, small bet on a risk", 0, 8, false, false, 0, 101, 20, {40, 20}, {}, "BE10", false},
+        {"weight 7 is promising, small bet on a risk", 0, 7, false, false, 0, 200, 20, {40, 20}, {}, "BE10", false},
         {"bluff 0 still bluffs on a 0", 0, 5, false, false, 0, 200, 20, {0, 99}, {}, "BE20", true, 0, 0},
         {"risk 0 still takes a 0", 0, 5, false, false, 0, 200, 20, {0, 0}, {}, "BE50", true, 0, 0},
     }, Ouverture);
@@ -71,16 +75,16 @@ TEST(OuvertureAvantDraw, OpponentSpeaksFirstWithAPair) {
         {"small pair, risk", 1, 3, false, false, 0, 200, 20, {40, 20}, {false}, "BE10", false},
         {"small pair, nothing taken", 1, 3, false, false, 0, 200, 20, {40, 70}, {false}, "PA", false},
         {"small pair at $100 does not bluff", 1, 3, false, false, 0, 100, 20, {10, 20}, {false}, "BE10", false},
-        {"big pair slow-plays without a bluff flag", 1, 3, false, false, 0, 200, 20, {10}, {true, true}, "PA", false},
-        {"big pair, same draw under the risk, risk again", 1, 3, false, false, 0, 200, 20, {40, 20}, {true, true}, "BE50", false},
-        {"big pair, same draw under the risk", 1, 3, false, false, 0, 200, 20, {40, 70}, {true, true}, "BE20", false},
-        {"big pair, over the risk, risk", 1, 3, false, false, 0, 200, 20, {70, 20}, {true, true}, "BE20", false},
-        {"big pair, over the risk", 1, 3, false, false, 0, 200, 20, {70, 70}, {true, true}, "BE10", false},
-        // The small and the big pair each ask for a test; when they disagree
-        // the pair is played as the strongest hands are.
-        {"two tests that disagree, risk", 1, 3, false, false, 0, 200, 20, {20}, {true, false}, "BE50", false},
-        {"two tests that disagree", 1, 3, false, false, 0, 200, 20, {70, 70}, {true, false}, "BE10", false},
-        {"two tests that disagree, short of money", 1, 3, false, false, 0, 99, 20, {}, {true, false}, "BE50", false},
+        {"big pair slow-plays without a bluff flag", 1, 3, false, false, 0, 200, 20, {10}, {true}, "PA", false},
+        {"big pair slow-plays at $100 too", 1, 3, false, false, 0, 100, 20, {10}, {true}, "PA", false},
+        {"big pair slow-plays short of money", 1, 3, false, false, 0, 50, 20, {30}, {true}, "PA", false},
+        {"big pair, same draw under the risk, risk again", 1, 3, false, false, 0, 200, 20, {40, 20}, {true}, "BE50", false},
+        {"big pair, same draw under the risk", 1, 3, false, false, 0, 200, 20, {40, 70}, {true}, "BE20", false},
+        {"big pair, over the risk, risk", 1, 3, false, false, 0, 200, 20, {70, 20}, {true}, "BE20", false},
+        {"big pair, over the risk", 1, 3, false, false, 0, 200, 20, {70, 70}, {true}, "BE10", false},
+        // One test classes the pair: short of money a big pair does not
+        // take the strong hands' "BE50".
+        {"big pair short of money, over the risk", 1, 3, false, false, 0, 99, 20, {70, 70}, {true}, "BE10", false},
     }, Ouverture);
 }
 
@@ -107,7 +111,10 @@ TEST(OuvertureAvantDraw, AfterThePlayersPass) {
         {"promising nothing, risk", 0, 7, true, false, 0, 200, 20, {40, 20}, {}, "BE10", false},
         {"promising nothing, no risk", 0, 7, true, false, 0, 200, 20, {40, 70}, {}, "PA", false},
         {"promising nothing at $100", 0, 7, true, false, 0, 100, 20, {40}, {}, "PA", false},
+        {"promising nothing at $101, risk", 0, 7, true, false, 0, 101, 20, {40, 20}, {}, "BE10", false},
+        {"nothing, bluff at $101 on a risk", 0, 5, true, false, 0, 101, 20, {10, 20}, {}, "BE50", true},
         {"small pair, bluff", 1, 3, true, false, 0, 200, 20, {10}, {false}, "BE20", true},
+        {"small pair bluffs at $100 too", 1, 3, true, false, 0, 100, 20, {10}, {false}, "BE20", true},
         {"small pair, risk", 1, 3, true, false, 0, 50, 20, {40, 20}, {false}, "BE20", false},
         {"small pair, no risk", 1, 3, true, false, 0, 200, 20, {40, 70}, {false}, "BE10", false},
         {"big pair, risk", 1, 3, true, false, 0, 200, 20, {20}, {true}, "BE50", false},
@@ -160,15 +167,17 @@ TEST(ReponseAvantDraw, PairsFacingABet) {
         {"small pair calls 10", 1, 3, false, false, 10, 200, 40, {40}, {false}, "CA", false},
         {"small pair, 20 on a risk", 1, 3, false, false, 20, 200, 40, {40, 20}, {false}, "CA", false},
         {"small pair, 20 without risk", 1, 3, false, false, 20, 200, 40, {40, 70}, {false}, "FO", false},
-        {"big pair, small pot, risk twice", 1, 3, false, false, 20, 200, 150, {20, 20}, {true, true}, "RA50", false},
-        {"big pair, small pot, risk once", 1, 3, false, false, 20, 200, 150, {20, 70}, {true, true}, "RA20", false},
-        {"big pair, small pot, second risk", 1, 3, false, false, 20, 200, 150, {70, 20}, {true, true}, "RA10", false},
-        {"big pair, small pot, no risk", 1, 3, false, false, 20, 200, 150, {70, 70}, {true, true}, "CA", false},
-        {"big pair, player passed", 1, 3, true, false, 20, 200, 150, {70, 20}, {true, true}, "RA50", false},
-        {"big pair, own pass", 1, 3, false, true, 20, 200, 150, {70, 70}, {true, true}, "RA20", false},
-        {"big pair, pot over 150", 1, 3, false, false, 20, 200, 151, {}, {true, true}, "CA", false},
-        {"tests that disagree: pot up to 250", 1, 3, false, false, 20, 200, 200, {70, 70}, {true, false}, "CA", false},
-        {"tests that disagree: pot up to 250, risk", 1, 3, false, false, 20, 200, 200, {20, 20}, {true, false}, "RA50", false},
+        {"small pair bluffs at $100 too", 1, 3, false, false, 20, 100, 40, {10, 20}, {false}, "RA50", true},
+        {"small pair bluffs short of money", 1, 3, false, false, 10, 40, 40, {30, 70}, {false}, "RA20", true},
+        {"big pair, small pot, risk twice", 1, 3, false, false, 20, 200, 150, {20, 20}, {true}, "RA50", false},
+        {"big pair, small pot, risk once", 1, 3, false, false, 20, 200, 150, {20, 70}, {true}, "RA20", false},
+        {"big pair, small pot, second risk", 1, 3, false, false, 20, 200, 150, {70, 20}, {true}, "RA10", false},
+        {"big pair, small pot, no risk", 1, 3, false, false, 20, 200, 150, {70, 70}, {true}, "CA", false},
+        {"big pair, player passed", 1, 3, true, false, 20, 200, 150, {70, 20}, {true}, "RA50", false},
+        {"big pair, own pass", 1, 3, false, true, 20, 200, 150, {70, 70}, {true}, "RA20", false},
+        {"big pair, pot over 150", 1, 3, false, false, 20, 200, 151, {}, {true}, "CA", false},
+        // A pair never takes the $250 limit of the stronger hands.
+        {"big pair, pot 250: calls", 1, 3, false, false, 20, 200, 250, {}, {true}, "CA", false},
     }, Reponse);
 }
 
@@ -216,17 +225,48 @@ constexpr std::size_t kTiragesChoix = 64;
 }  // namespace
 
 TEST(ActionsAvantDraw, BigPairOpensAfterItsKeepChoice) {
-    // Queens: both big-pair tests hold whatever their draw.
+    // Queens: a big pair whatever the draw of the big-pair test.
     Etat etat = TableAvecCartes({Carte{12, 1}, Carte{12, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}});
     HasardScript script;
     script.Ajoute(0.5, kTiragesChoix);
-    script.AjouteR(70);  // small-pair test: no medium allowance, Queens count
-    script.AjouteR(70);  // big-pair test
+    script.AjouteR(70);  // big-pair test: no medium allowance, Queens count
     script.AjouteR(40);  // over the bluff, under the risk
     script.AjouteR(20);  // risk
     EXPECT_EQ(ActionCowboyAvantDraw(etat, Argent{200, 200, 20}), "BE50");
     EXPECT_FALSE(etat.mises.CowboyBluffe);
     EXPECT_EQ(etat.eval.CategorieMain, 1);
+}
+
+// Jacks at Risk 40: a first big-pair test that allows them, then a draw of
+// 70 where a second test would have called them small. One test classes
+// the pair, so the 70 is the pair's own draw and the pair branches decide.
+TEST(ActionsAvantDraw, OneBigPairTestClassesThePair) {
+    const Main jacks{Carte{11, 1}, Carte{11, 2}, Carte{9, 3}, Carte{7, 4}, Carte{4, 1}};
+    const auto table = [&jacks] {
+        Etat etat = TableAvecCartes(jacks);
+        etat.reglages.Risk = 40;
+        return etat;
+    };
+    {
+        SCOPED_TRACE("opening: a big pair over the bluff and the risk bets 10");
+        Etat etat = table();
+        HasardScript script;
+        script.Ajoute(0.5, kTiragesChoix);
+        script.Ajoute({R(20), R(90)});  // big-pair test: Jacks count
+        script.AjouteR(70);             // over the bluff and the risk
+        script.AjouteR(70);             // no risk
+        EXPECT_EQ(ActionCowboyAvantDraw(etat, Argent{200, 200, 20}), "BE10");
+        EXPECT_FALSE(etat.mises.CowboyBluffe);
+    }
+    {
+        SCOPED_TRACE("answer: a big pair with $200 in the pot calls without a draw");
+        Etat etat = table();
+        etat.mises.MiseCourante = 20;
+        HasardScript script;
+        script.Ajoute(0.5, kTiragesChoix);
+        script.Ajoute({R(40), R(90)});  // big-pair test: Jacks count, 40 <= Risk
+        EXPECT_EQ(ActionCowboyAvantDraw2(etat, Argent{200, 200, 200}), "CA");
+    }
 }
 
 TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
@@ -244,12 +284,11 @@ TEST(ActionsAvantDraw, PairOfJacksAnswersABet) {
         EXPECT_TRUE(etat.mises.CowboyBluffe);
     }
     {
-        SCOPED_TRACE("Jacks with the allowance twice: a big pair that calls");
+        SCOPED_TRACE("Jacks with the allowance: a big pair that calls");
         Etat etat = TableAvecCartes(jacks);
         etat.mises.MiseCourante = 20;
         HasardScript script;
         script.Ajoute(0.5, kTiragesChoix);
-        script.Ajoute({R(20), R(90)});  // small-pair test: Jacks count
         script.Ajoute({R(20), R(90)});  // big-pair test: Jacks count
         script.AjouteR(70);             // over the risk, no pass before
         script.AjouteR(70);             // no risk

@@ -66,6 +66,8 @@ TEST(ReponseApresDraw, OnePairAfterTheDraw) {
     Joue({
         {"kept two, player drew three, bluff", 1, 2, 3, 20, {10}, {}, "RA50", true},
         {"big then small pair folds", 1, 2, 3, 20, {40}, {true, false}, "FO", false},
+        {"big then small against 10 folds: the first test counts", 1, 2, 3, 10, {40}, {true, false}, "FO", false},
+        {"small then big against 10 calls", 1, 3, 1, 10, {40}, {false, true}, "CA", false},
         {"small twice against 10 calls", 1, 3, 0, 10, {40}, {false, false}, "CA", false},
         {"small twice against 20 folds", 1, 3, 0, 20, {40}, {false, false}, "FO", false},
         {"second test big calls", 1, 2, 2, 50, {40}, {true, true}, "CA", false},
