@@ -1,6 +1,8 @@
 #include "hasard.h"
 
 #include <chrono>
+#include <exception>
+#include <random>
 
 namespace {
 uint64_t Rotation(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
@@ -42,10 +44,25 @@ SourceHasard* sourceInstallee = nullptr;
 
 SourceHasard& Hasard() { return sourceInstallee ? *sourceInstallee : GenerateurDuJeu(); }
 
+namespace {
+// Two runs started at the same instant read the same clock, so the system's
+// entropy decides; the clock only stirs in case that entropy is a fixed
+// sequence on some platform.
+uint64_t GraineDeDemarrage() {
+    uint64_t horloge = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    uint64_t graine = SplitMix(horloge);
+    try {
+        std::random_device systeme;
+        graine ^= (static_cast<uint64_t>(systeme()) << 32) ^ systeme();
+    } catch (const std::exception&) {
+        // no entropy source: the clock alone
+    }
+    return graine;
+}
+}  // namespace
+
 void SemeHasard() {
-    const auto maintenant = std::chrono::steady_clock::now().time_since_epoch().count() ^
-                            std::chrono::system_clock::now().time_since_epoch().count();
-    GenerateurDuJeu() = HasardHorloge(static_cast<uint64_t>(maintenant));
+    GenerateurDuJeu() = HasardHorloge(GraineDeDemarrage());
     sourceInstallee = nullptr;
 }
 

@@ -29,7 +29,8 @@ private:
 // generator with a fixed seed.
 SourceHasard& Hasard();
 
-// Seeds the run's generator from the clock and makes it the source in use.
+// Seeds the run's generator from the system's entropy mixed with the clock
+// and makes it the source in use.
 void SemeHasard();
 
 // Makes `source` the source in use (nullptr restores the run's generator).
