@@ -1,10 +1,14 @@
-// The table window as designed: places, sizes, visibility, covers, labels,
+// The table window as designed: places, sizes, visibility, covers, captions,
 // timers and the menu bar.
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <vector>
 
 #include "common/etat.h"
 #include "render/form1.h"
@@ -15,85 +19,198 @@ struct Table : testing::Test {
     Form1 form;
 };
 
-TEST_F(Table, ButtonsStandAtTheirDesignPlacesWithCoversShown) {
-    struct Cas {
-        Picture *up, *down, *trame;
-        int y;
-    } boutons[] = {
-        {form.BtnDrawUp, form.BtnDrawDown, form.TrameDraw, 0},
-        {form.BtnCallUp, form.BtnCallDown, form.TrameCall, 56},
-        {form.BtnFoldUp, form.BtnFoldDown, form.TrameFold, 112},
-        {form.BtnCheckUp, form.BtnCheckDown, form.TrameCheck, 168},
-        {form.BtnPassUp, form.BtnPassDown, form.TramePass, 224},
-        {form.BtnOKUp, form.BtnOKDown, form.TrameOK, 280},
+// Every control of the table at its design place and size, inside its
+// parent (the table surface unless named): the covers lie inside their
+// buttons, the captions inside their panels.
+TEST_F(Table, EveryControlAtItsDesignPlaceAndSize) {
+    struct Place {
+        const char* nom;
+        const QWidget* controle;
+        const QWidget* parent;
+        QRect rect;
     };
-    for (const auto& b : boutons) {
-        EXPECT_EQ(b.up->geometry(), QRect(760, b.y, 79, 54));
-        EXPECT_EQ(b.down->geometry(), QRect(672, b.y, 77, 50));
-        EXPECT_EQ(b.trame->parentWidget(), b.up);
-        EXPECT_EQ(b.trame->geometry(), QRect(0, 0, 80, 54));
-        EXPECT_TRUE(b.trame->Visible());
-        EXPECT_FALSE(b.down->Visible());
+    const QWidget* t = form.Table;
+    const std::vector<Place> places{
+        {"Card1", form.Card1, t, {87, 393, 71, 96}},
+        {"Card2", form.Card2, t, {159, 393, 71, 96}},
+        {"Card3", form.Card3, t, {231, 393, 71, 96}},
+        {"Card4", form.Card4, t, {303, 393, 71, 96}},
+        {"Card5", form.Card5, t, {375, 393, 71, 96}},
+        {"CowboyGame", form.CowboyGame, t, {-352, 664, 387, 124}},
+        {"Line1(0)", &form.Line1[0], t, {120, 528, 1, 49}},  // (120, 528)-(120, 576)
+        {"Line1(1)", &form.Line1[1], t, {136, 528, 1, 41}},  // (136, 528)-(136, 568)
+        {"Line1(2)", &form.Line1[2], t, {120, 584, 33, 1}},  // (120, 584)-(152, 584)
+
+        {"BtnDrawUp", form.BtnDrawUp, t, {760, 0, 79, 54}},
+        {"BtnDrawDown", form.BtnDrawDown, t, {672, 0, 77, 50}},
+        {"TrameDraw", form.TrameDraw, form.BtnDrawUp, {0, 0, 80, 54}},
+        {"BtnCallUp", form.BtnCallUp, t, {760, 56, 79, 54}},
+        {"BtnCallDown", form.BtnCallDown, t, {672, 56, 77, 50}},
+        {"TrameCall", form.TrameCall, form.BtnCallUp, {0, 0, 80, 54}},
+        {"BtnFoldUp", form.BtnFoldUp, t, {760, 112, 79, 54}},
+        {"BtnFoldDown", form.BtnFoldDown, t, {672, 112, 77, 50}},
+        {"TrameFold", form.TrameFold, form.BtnFoldUp, {0, 0, 80, 54}},
+        {"BtnCheckUp", form.BtnCheckUp, t, {760, 168, 79, 54}},
+        {"BtnCheckDown", form.BtnCheckDown, t, {672, 168, 77, 50}},
+        {"TrameCheck", form.TrameCheck, form.BtnCheckUp, {0, 0, 80, 54}},
+        {"BtnPassUp", form.BtnPassUp, t, {760, 224, 79, 54}},
+        {"BtnPassDown", form.BtnPassDown, t, {672, 224, 77, 50}},
+        {"TramePass", form.TramePass, form.BtnPassUp, {0, 0, 80, 54}},
+        {"BtnOKUp", form.BtnOKUp, t, {760, 280, 79, 54}},
+        {"BtnOKDown", form.BtnOKDown, t, {672, 280, 77, 50}},
+        {"TrameOK", form.TrameOK, form.BtnOKUp, {0, 0, 80, 54}},
+
+        {"BtnBill50Up", form.BtnBill50Up, t, {680, 416, 37, 88}},
+        {"BtnBill50Down", form.BtnBill50Down, t, {680, 512, 37, 88}},
+        {"TramePlaque(0)", &form.TramePlaque[0], form.BtnBill50Up, {0, -8, 100, 112}},
+        {"BtnBill20Up", form.BtnBill20Up, t, {720, 416, 30, 88}},
+        {"BtnBill20Down", form.BtnBill20Down, t, {720, 512, 30, 88}},
+        {"TramePlaque(1)", &form.TramePlaque[1], form.BtnBill20Up, {0, 0, 100, 112}},
+        {"BtnBill10Up", form.BtnBill10Up, t, {752, 416, 33, 88}},
+        {"BtnBill10Down", form.BtnBill10Down, t, {752, 512, 33, 88}},
+        {"TramePlaque(2)", &form.TramePlaque[2], form.BtnBill10Up, {0, 0, 100, 112}},
+        {"BtnBet", form.BtnBet, t, {680, 376, 100, 25}},
+        {"TramePlaque(6)", &form.TramePlaque[6], form.BtnBet, {0, 0, 100, 112}},
+        {"BtnRaise", form.BtnRaise, t, {736, 384, 100, 25}},
+        {"TramePlaque(7)", &form.TramePlaque[7], form.BtnRaise, {0, 0, 100, 112}},
+
+        {"PlayerMoneyBar", form.PlayerMoneyBar, t, {24, 458, 55, 29}},
+        {"PlayerMoney(0)", &form.PlayerMoney[0], form.PlayerMoneyBar, {0, 4, 52, 17}},
+        {"PlayerMoney(1)", &form.PlayerMoney[1], form.PlayerMoneyBar, {5, 6, 46, 17}},
+        {"CowboyMoneyBar", form.CowboyMoneyBar, t, {118, 331, 55, 29}},
+        {"CowboyMoney(0)", &form.CowboyMoney[0], form.CowboyMoneyBar, {1, 4, 50, 17}},
+        {"CowboyMoney(1)", &form.CowboyMoney[1], form.CowboyMoneyBar, {3, 6, 50, 17}},
+        {"PotMoneyBar", form.PotMoneyBar, t, {470, 328, 62, 47}},
+        {"TextPot(1)", &form.TextPot[1], form.PotMoneyBar, {0, 4, 61, 17}},
+        {"TextPot(0)", &form.TextPot[0], form.PotMoneyBar, {2, 6, 61, 17}},
+        {"Pot(0)", &form.Pot[0], form.PotMoneyBar, {0, 20, 60, 17}},
+        {"Pot(1)", &form.Pot[1], form.PotMoneyBar, {1, 22, 62, 17}},
+        {"PileBilletsPlayer", form.PileBilletsPlayer, t, {15, 136, 69, 321}},
+        {"PileBilletsCowboy", form.PileBilletsCowboy, t, {108, 50, 81, 281}},
+        {"FenetrePot", form.FenetrePot, t, {183, 312, 268, 69}},
+
+        {"Bobble", form.Bobble, t, {680, 336, 153, 33}},
+        {"Say", form.Say, form.Bobble, {3, 6, 145, 25}},
+        {"FenetreMains", form.FenetreMains, t, {264, 168, 129, 81}},
+        {"FenetreVisage", form.FenetreVisage, t, {308, 107, 55, 49}},
+    };
+    for (const Place& p : places) {
+        SCOPED_TRACE(p.nom);
+        EXPECT_EQ(p.controle->parentWidget(), p.parent);
+        EXPECT_EQ(p.controle->geometry(), p.rect);
     }
-    EXPECT_EQ(form.BtnBill50Up->geometry(), QRect(680, 416, 37, 88));
-    EXPECT_EQ(form.BtnBill20Down->geometry(), QRect(720, 512, 30, 88));
-    EXPECT_EQ(form.BtnBill10Up->geometry(), QRect(752, 416, 33, 88));
-    EXPECT_EQ(form.TramePlaque[0].geometry(), QRect(0, -8, 100, 112));
-    EXPECT_EQ(form.TramePlaque[0].parentWidget(), form.BtnBill50Up);
-    EXPECT_EQ(form.TramePlaque[2].parentWidget(), form.BtnBill10Up);
-    EXPECT_EQ(form.TramePlaque[6].parentWidget(), form.BtnBet);
-    EXPECT_EQ(form.TramePlaque[7].parentWidget(), form.BtnRaise);
+    EXPECT_EQ(form.Table->size(), QSize(670, 510));
     EXPECT_FALSE(form.TramePlaque.Contient(3));
+}
+
+TEST_F(Table, ButtonsShowTheirCoversAndHideTheirDownPictures) {
+    for (Picture* trame : {form.TrameDraw, form.TrameCall, form.TrameFold, form.TrameCheck, form.TramePass,
+                           form.TrameOK}) {
+        EXPECT_TRUE(trame->Visible());
+    }
+    for (Picture* down : {form.BtnDrawDown, form.BtnCallDown, form.BtnFoldDown, form.BtnCheckDown,
+                          form.BtnPassDown, form.BtnOKDown, form.BtnBill50Down, form.BtnBill20Down,
+                          form.BtnBill10Down}) {
+        EXPECT_FALSE(down->Visible());
+    }
     EXPECT_TRUE(form.BtnBet->Visible());
     EXPECT_FALSE(form.BtnRaise->Visible());
-    EXPECT_EQ(form.BtnRaise->geometry(), QRect(736, 384, 100, 25));
 }
 
 TEST_F(Table, SurfacesCardsAndSpeechAtDesign) {
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(form.Cards[i]->geometry(), QRect(87 + 72 * i, 393, 71, 96));
-        EXPECT_TRUE(form.Cards[i]->Enabled());
-    }
+    for (Picture* carte : form.Cards) EXPECT_TRUE(carte->Enabled());
     EXPECT_EQ(form.Card3, form.Cards[2]);
-    EXPECT_EQ(form.FenetrePot->geometry(), QRect(183, 312, 268, 69));
-    EXPECT_EQ(form.FenetreMains->geometry(), QRect(264, 168, 129, 81));
-    EXPECT_EQ(form.FenetreVisage->geometry(), QRect(308, 107, 55, 49));
-    EXPECT_EQ(form.PileBilletsPlayer->geometry(), QRect(15, 136, 69, 321));
-    EXPECT_EQ(form.PileBilletsCowboy->geometry(), QRect(108, 50, 81, 281));
-    EXPECT_EQ(form.CowboyGame->geometry(), QRect(-352, 664, 387, 124));
-    EXPECT_EQ(form.Bobble->geometry(), QRect(680, 336, 153, 33));
-    EXPECT_EQ(form.Say->parentWidget(), form.Bobble);
-    EXPECT_EQ(form.Say->geometry(), QRect(3, 6, 145, 25));
     EXPECT_EQ(form.Say->Caption(), QStringLiteral("J'ai perdu la partie !"));
     EXPECT_FALSE(form.Say->font().bold());
-    // Line1(0) from (120, 528) down to (120, 576).
-    EXPECT_EQ(form.Line1[0].geometry(), QRect(120, 528, 1, 49));
-    EXPECT_EQ(form.Line1[2].geometry(), QRect(120, 584, 33, 1));
     EXPECT_FALSE(form.Line1[1].Visible());
     // The table surface starts with the background.
-    EXPECT_EQ(form.Table->size(), QSize(670, 510));
     EXPECT_EQ(form.Table->Surface(), ImageMagasin("BackGround"));
 }
 
 TEST_F(Table, MoneyCaptionsReadAsTheFlowExpects) {
     EXPECT_EQ(LitArgent(form.PlayerMoney[0].Texte()), 300);
     EXPECT_EQ(LitArgent(form.Pot[0].Texte()), 10);
-    EXPECT_EQ(form.TextPot[1].palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    EXPECT_EQ(form.TextPot[0].palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(form.TextPot[1].geometry(), QRect(0, 4, 61, 17));
-    EXPECT_EQ(form.CowboyMoney[1].geometry(), QRect(3, 6, 50, 17));
-    EXPECT_EQ(form.PlayerMoney[0].parentWidget(), form.PlayerMoneyBar);
-    EXPECT_EQ(form.Pot[1].parentWidget(), form.PotMoneyBar);
     form.CowboyMoney.SetCaption(TexteArgent(-40));
     EXPECT_EQ(form.CowboyMoney[1].Texte(), "$-40");
 }
 
-TEST_F(Table, FaceTimersHaveNoIntervalAtDesign) {
-    for (Minuterie* m : form.TimersVisage) {
+// The yellow caption drawn alone, on nothing: its fully yellow pixels.
+std::vector<QPoint> PixelsJaunes(Etiquette& jaune) {
+    QImage seule(jaune.size(), QImage::Format_ARGB32);
+    seule.fill(Qt::transparent);
+    jaune.render(&seule, QPoint(), QRegion(), QWidget::RenderFlags());
+    std::vector<QPoint> points;
+    for (int y = 0; y < seule.height(); ++y)
+        for (int x = 0; x < seule.width(); ++x)
+            if (seule.pixel(x, y) == qRgba(255, 255, 0, 255)) points.push_back({x, y});
+    return points;
+}
+
+// Each caption pair shows as yellow over its black shadow: wherever the
+// yellow caption alone draws yellow, the panel shows yellow, not shadow.
+TEST_F(Table, CaptionsShowInYellowOverTheirShadows) {
+    struct Paire {
+        const char* nom;
+        Picture* panneau;
+        Etiquette& jaune;
+        Etiquette& ombre;
+    };
+    const Paire paires[] = {
+        {"PlayerMoney", form.PlayerMoneyBar, form.PlayerMoney[0], form.PlayerMoney[1]},
+        {"CowboyMoney", form.CowboyMoneyBar, form.CowboyMoney[0], form.CowboyMoney[1]},
+        {"Pot", form.PotMoneyBar, form.Pot[0], form.Pot[1]},
+        {"TextPot", form.PotMoneyBar, form.TextPot[1], form.TextPot[0]},
+    };
+    for (const Paire& p : paires) p.panneau->Show();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (const Paire& p : paires) {
+        SCOPED_TRACE(p.nom);
+        EXPECT_EQ(p.jaune.palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        EXPECT_EQ(p.ombre.palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(p.ombre.Caption(), p.jaune.Caption());
+        const QImage vu = p.panneau->grab().toImage();
+        const std::vector<QPoint> jaunes = PixelsJaunes(p.jaune);
+        ASSERT_GT(jaunes.size(), 20u);
+        int couverts = 0;
+        for (const QPoint& q : jaunes) couverts += vu.pixel(p.jaune.pos() + q) != qRgb(255, 255, 0);
+        EXPECT_EQ(couverts, 0) << "yellow pixels under the shadow";
+    }
+}
+
+// The face timers are ten timers of their own, idle at design, and closing
+// the table stops every one of them.
+TEST_F(Table, ClosingTheTableStopsEveryFaceTimer) {
+    const std::array<Minuterie*, 10> nommes{
+        form.TimerCligne,    form.TimerDent,    form.TimerYeuxPlisses, form.TimerYeuxCarte,
+        form.TimerYeuxAnime, form.TimerMexCigare, form.TimerMexDent,   form.TimerMexGoutte,
+        form.TimerFilleTicBouche, form.TimerFilleTicYeux};
+    EXPECT_EQ(std::set<Minuterie*>(nommes.begin(), nommes.end()).size(), 10u);
+    for (Minuterie* m : nommes) {
         ASSERT_NE(m, nullptr);
         EXPECT_EQ(m->Interval(), 0);
+        m->SetInterval(50);
+        EXPECT_TRUE(m->Enabled());
     }
-    EXPECT_EQ(form.TimerFilleTicYeux, form.TimersVisage[9]);
+    form.show();
+    ASSERT_TRUE(form.close());
+    for (Minuterie* m : nommes) EXPECT_FALSE(m->Enabled());
+}
+
+// The showdown ends the two card-watching tells of the cowboy and no other.
+TEST_F(Table, ShowdownStopsOnlyTheCardWatchingTells) {
+    for (Minuterie* m : form.TimersVisage) m->SetInterval(50);
+    YeuxCowboy& yeux = form;
+    yeux.ArreteYeuxAnime();
+    yeux.ArreteYeuxCarte();
+    EXPECT_EQ(form.TimerYeuxAnime->Interval(), 0);
+    EXPECT_EQ(form.TimerYeuxCarte->Interval(), 0);
+    for (Minuterie* m : {form.TimerCligne, form.TimerDent, form.TimerYeuxPlisses, form.TimerMexCigare,
+                         form.TimerMexDent, form.TimerMexGoutte, form.TimerFilleTicBouche,
+                         form.TimerFilleTicYeux}) {
+        EXPECT_EQ(m->Interval(), 50);
+        EXPECT_TRUE(m->Enabled());
+    }
 }
 
 QStringList Textes(QMenu* menu) {
