@@ -9,6 +9,11 @@
 
 namespace textes_dialogues {
 
+// Buttons of the message boxes.
+inline const Bilingue BoutonOui{"Yes", "Oui"};
+inline const Bilingue BoutonNon{"No", "Non"};
+inline constexpr const char* BoutonOK = "OK";
+
 // Options dialog.
 inline constexpr const char* OptionsTitre = "Options";
 inline const Bilingue OptSave{"Save", "Sauver"};

@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -14,6 +13,7 @@
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "common/textes_dialogues.h"
+#include "platform/boite_message.h"
 #include "shell/centrage.h"
 #include "shell/dialogues_commun.h"
 #include "shell/fichier_ini.h"
@@ -176,9 +176,8 @@ void Choose::ChooseOpp_Click(int index) {
     if (!refuse) return;
     ChooseOpp[0]->setChecked(true);
     const bool fr = EtatDuJeu().reglages.Francais();
-    QMessageBox message(QMessageBox::NoIcon, Texte(td::VerrouTitre.Dans(fr)),
-                        TexteAffiche(td::VerrouTexte.Dans(fr)), QMessageBox::Ok, this);
-    message.exec();
+    BoiteMessage(this, Texte(td::VerrouTitre.Dans(fr)), TexteAffiche(td::VerrouTexte.Dans(fr)),
+                 BoutonsMessage::OK);
 }
 
 void Choose::Slider_Change(int k, int valeur) {

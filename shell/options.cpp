@@ -3,7 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -13,6 +12,7 @@
 #include "assets/magasin.h"
 #include "common/etat.h"
 #include "common/textes_dialogues.h"
+#include "platform/boite_message.h"
 #include "shell/centrage.h"
 #include "common/disposition.h"
 #include "shell/dialogues_commun.h"
@@ -205,11 +205,9 @@ void OptionsDorvane::OK_Click() {
 
 void OptionsDorvane::OptSave_Click() {
     const bool fr = EtatDuJeu().reglages.Francais();
-    QMessageBox question(QMessageBox::NoIcon, Texte(td::SauverTitre.Dans(fr)),
-                         Texte(td::SauverQuestion.Dans(fr)), QMessageBox::Yes | QMessageBox::No,
-                         this);
-    question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes) return;
+    if (!BoiteMessage(this, Texte(td::SauverTitre.Dans(fr)), Texte(td::SauverQuestion.Dans(fr)),
+                      BoutonsMessage::OuiNon))
+        return;
     Applique();
     Etat& etat = EtatDuJeu();
     // The chosen language goes to the file only; the running one stays.

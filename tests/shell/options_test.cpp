@@ -188,6 +188,8 @@ TEST_F(Options, SaveAnsweredNoDoesNothing) {
     RepondeurMessages non(QMessageBox::No, [](QMessageBox& m) {
         EXPECT_EQ(m.windowTitle(), "Sauver les options");
         EXPECT_EQ(m.text(), "Etes-vous s\u00fbr ?");
+        EXPECT_EQ(m.button(QMessageBox::Yes)->text(), "Oui");
+        EXPECT_EQ(m.button(QMessageBox::No)->text(), "Non");
     });
     d.OptSave->click();
     EXPECT_EQ(non.Vues(), 1);
