@@ -25,10 +25,16 @@ namespace {
 constexpr int TaillePortrait = 65;
 constexpr int LargeurPile = 56;
 constexpr int HauteurPile = 92;
-// The original timer asked for 1 ms but ticked at the platform's rate of
-// about 16 ms; this keeps the zoom at the speed it was meant to have.
+// The zoom was designed for a 1 ms timer that really ticked every 16 ms or
+// so; this keeps it at the speed it was meant to have.
 constexpr int PasZoom = 16;
 
+// The money option of a sum: 1 for $300, 2 for $400, 3 for $500; a sum the
+// dialog does not offer selects the default sum's.
+int IndexArgent(int argent) {
+    if (argent != 300 && argent != 400 && argent != 500) argent = Reglages{}.ArgentDepart;
+    return argent / 100 - 2;
+}
 
 const QImage& Image(const char* nom) { return MagasinImages::Instance().Image(QString::fromUtf8(nom)); }
 
@@ -76,10 +82,9 @@ Choose::Choose(QWidget* table) : QDialog(nullptr) {
     Default = new QPushButton(Texte(td::ChooseDefaut.anglais), this);
     Cancel = new QPushButton(Texte(td::ChooseAnnuler.anglais), this);
     const std::array<QPushButton*, 3> boutons{OK, Default, Cancel};
-    for (int i = 0; i < 3; ++i) {
-        boutons[i]->setGeometry(16 + i * 152, 418, 144, 28);
-        boutons[i]->setAutoDefault(false);
-    }
+    for (int i = 0; i < 3; ++i) boutons[i]->setGeometry(16 + i * 152, 418, 144, 28);
+    // Enter presses OK, unless another button has the focus.
+    OK->setDefault(true);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(PasZoom);
@@ -130,13 +135,10 @@ void Choose::Form_Load(QWidget* table) {
     // equals the slider's starting position.
     const std::array<QSlider*, 4> curseurs{SliderSkill, SliderBluff, SliderRisk, SliderEmotion};
     for (int k = 0; k < 4; ++k) Slider_Change(k, curseurs[k]->value());
-    const int argent = tournoi ? p.SauveArgent : r.ArgentDepart;
-    // A sum the dialog does not offer selects $400.
-    const int indexArgent = argent == 300 ? 1 : argent == 500 ? 3 : 2;
-    OptionMoney[indexArgent]->setChecked(true);
+    OptionMoney[IndexArgent(tournoi ? p.SauveArgent : r.ArgentDepart)]->setChecked(true);
 
-    // A character number out of range selects the cowboy.
-    const int choix = r.ChoixCowboy >= 1 && r.ChoixCowboy <= 3 ? r.ChoixCowboy : 1;
+    // A character number out of range selects the default one.
+    const int choix = r.ChoixCowboy >= 1 && r.ChoixCowboy <= 3 ? r.ChoixCowboy : Reglages{}.ChoixCowboy;
     ChooseOpp[choix - 1]->setChecked(true);
 
     DessinePiles();
@@ -190,12 +192,13 @@ void Choose::OptionMoney_Click(int index) {
 }
 
 void Choose::Default_Click() {
-    SliderSkill->setValue(50);
-    SliderEmotion->setValue(50);
-    SliderBluff->setValue(30);
-    SliderRisk->setValue(40);
-    OptionMoney[2]->setChecked(true);
-    ChooseOpp[0]->setChecked(true);
+    const Reglages defaut;
+    SliderSkill->setValue(defaut.Skill);
+    SliderEmotion->setValue(defaut.Emotion);
+    SliderBluff->setValue(defaut.Bluff);
+    SliderRisk->setValue(defaut.Risk);
+    OptionMoney[IndexArgent(defaut.ArgentDepart)]->setChecked(true);
+    ChooseOpp[defaut.ChoixCowboy - 1]->setChecked(true);
 }
 
 void Choose::OK_Click() {

@@ -22,7 +22,19 @@ namespace td = textes_dialogues;
 
 namespace {
 
-
+// A horizontal scroll bar choosing 1..n: it takes the keyboard focus, the
+// right arrow moves to the next choice, and a click in its track moves one
+// step, so that no choice is skipped.
+QScrollBar* BarreDeChoix(QWidget* parent, int n) {
+    auto* barre = new QScrollBar(Qt::Horizontal, parent);
+    barre->setRange(1, n);
+    barre->setSingleStep(1);
+    barre->setPageStep(1);
+    barre->setFocusPolicy(Qt::StrongFocus);
+    // a scroll bar's controls run the other way by default
+    barre->setInvertedControls(false);
+    return barre;
+}
 
 QLabel* EtiquetteOptions(QWidget* parent, std::string_view texte, int x, int y, int l, int h) {
     auto* e = new QLabel(Texte(texte), parent);
@@ -49,18 +61,16 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     Frame1[1] = new QGroupBox(Texte(td::CadreJeu.anglais), this);
     Frame1[1]->setGeometry(8, 6, 444, 206);
     Label1[1] = EtiquetteOptions(Frame1[1], td::DosDesCartes.anglais, 12, 22, 124, 18);
-    ScrollBack = new QScrollBar(Qt::Horizontal, Frame1[1]);
+    ScrollBack = BarreDeChoix(Frame1[1], 11);
     ScrollBack->setGeometry(12, 42, 124, 17);
-    ScrollBack->setRange(1, 11);
     BackName = EtiquetteOptions(Frame1[1], "", 12, 62, 124, 36);
     BackName->setWordWrap(true);
     const int largeur = DispositionDuJeu().LargeurCarte, hauteur = DispositionDuJeu().HauteurCarte;
     BackChoose = new BoiteImage(Frame1[1], largeur, hauteur);
     BackChoose->move(142, 20);
     Label1[2] = EtiquetteOptions(Frame1[1], td::TypeDeCartes.anglais, 226, 22, 124, 18);
-    ScrollGame = new QScrollBar(Qt::Horizontal, Frame1[1]);
+    ScrollGame = BarreDeChoix(Frame1[1], 2);
     ScrollGame->setGeometry(226, 42, 124, 17);
-    ScrollGame->setRange(1, 2);
     GameName = EtiquetteOptions(Frame1[1], "", 226, 62, 124, 36);
     GameName->setWordWrap(true);
     GameChoose = new BoiteImage(Frame1[1], largeur, hauteur);
@@ -75,11 +85,14 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     Frame1[0] = new QGroupBox(Texte(td::CadreTemps.anglais), this);
     Frame1[0]->setGeometry(8, 218, 444, 104);
     std::array<QLineEdit**, 3> boites{&DelayCard, &DelayTurn, &DelayBill};
-    const std::array<const char*, 3> textesDesign{"230", "1500", "5"};
+    const Reglages defaut;
+    const std::array<QString, 3> defauts{QString::number(defaut.DelayCard),
+                                         QString::number(defaut.DelayTurn),
+                                         QString::number(defaut.DelayBill)};
     for (int i = 0; i < 3; ++i) {
         const int y = 24 + i * 26;
         Label3[i] = EtiquetteOptions(Frame1[0], td::Attentes[i].anglais, 12, y, 196, 20);
-        *boites[i] = new QLineEdit(Texte(textesDesign[i]), Frame1[0]);
+        *boites[i] = new QLineEdit(defauts[i], Frame1[0]);
         (*boites[i])->setGeometry(210, y - 1, 64, 22);
         Label4[i] = EtiquetteOptions(Frame1[0], td::UniteAttente, 282, y, 150, 20);
     }
@@ -99,20 +112,18 @@ OptionsDorvane::OptionsDorvane(QWidget* table) : QDialog(nullptr) {
     OptCan = new QPushButton(Texte(td::OptCan.anglais), this);
     OK = new QPushButton(Texte(td::OptionsOK), this);
     const std::array<QPushButton*, 4> boutons{OptSave, OptDef, OptCan, OK};
-    for (int i = 0; i < 4; ++i) {
-        boutons[i]->setGeometry(8 + i * 112, 418, 108, 28);
-        boutons[i]->setAutoDefault(false);
-    }
+    for (int i = 0; i < 4; ++i) boutons[i]->setGeometry(8 + i * 112, 418, 108, 28);
+    // Enter presses OK, unless another button has the focus.
+    OK->setDefault(true);
 
     // Every change enables Cancel again, which only Save disables.
     auto activeAnnuler = [this] { OptCan->setEnabled(true); };
-    const std::array<const char*, 3> defauts{"230", "1500", "5"};
     for (int i = 0; i < 3; ++i) {
         QLineEdit* boite = *boites[i];
-        const char* defaut = defauts[i];
+        const QString defaut = defauts[i];
         // DelayCard_Change, DelayTurn_Change, DelayBill_Change
         connect(boite, &QLineEdit::textChanged, this, [boite, defaut, activeAnnuler](const QString& t) {
-            if (!LitAttente(t)) boite->setText(Texte(defaut));
+            if (!LitAttente(t)) boite->setText(defaut);
             activeAnnuler();
         });
     }
@@ -190,9 +201,10 @@ void OptionsDorvane::ScrollGame_Change() {
 void OptionsDorvane::Applique() {
     Reglages& r = EtatDuJeu().reglages;
     // The change handlers keep every box a valid number.
-    r.DelayCard = LitAttente(DelayCard->text()).value_or(230);
-    r.DelayTurn = LitAttente(DelayTurn->text()).value_or(1500);
-    r.DelayBill = LitAttente(DelayBill->text()).value_or(5);
+    const Reglages defaut;
+    r.DelayCard = LitAttente(DelayCard->text()).value_or(defaut.DelayCard);
+    r.DelayTurn = LitAttente(DelayTurn->text()).value_or(defaut.DelayTurn);
+    r.DelayBill = LitAttente(DelayBill->text()).value_or(defaut.DelayBill);
     r.DosCarte = static_cast<int16_t>(ScrollBack->value());
     r.TypeCartes = static_cast<int16_t>(ScrollGame->value());
     r.PremierJoueur = Option1[0]->isChecked() ? 0 : Option1[1]->isChecked() ? 1 : 2;
@@ -219,12 +231,13 @@ void OptionsDorvane::OptSave_Click() {
 }
 
 void OptionsDorvane::OptDef_Click() {
-    Option1[2]->setChecked(true);
-    DelayCard->setText("230");
-    DelayTurn->setText("1500");
-    DelayBill->setText("5");
-    ScrollBack->setValue(10);
-    ScrollGame->setValue(1);
+    const Reglages defaut;
+    Option1[defaut.PremierJoueur]->setChecked(true);
+    DelayCard->setText(QString::number(defaut.DelayCard));
+    DelayTurn->setText(QString::number(defaut.DelayTurn));
+    DelayBill->setText(QString::number(defaut.DelayBill));
+    ScrollBack->setValue(defaut.DosCarte);
+    ScrollGame->setValue(defaut.TypeCartes);
     ScrollGame_Change();
     ScrollBack_Change();
 }

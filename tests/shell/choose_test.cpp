@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTest>
 #include <QTimer>
 
 #include "assets/magasin.h"
@@ -117,6 +118,18 @@ TEST_F(ChooseTest, OkStoresTheSetUpAndWritesTheFile) {
     EXPECT_EQ(l[3], "90");
     EXPECT_EQ(l[4], "20");
     EXPECT_EQ(l[5], "500");
+}
+
+TEST_F(ChooseTest, EnterPressesOk) {
+    HasardScript script(PilesDroites());
+    Choose d;
+    d.show();
+    d.SliderBluff->setFocus();
+    d.SliderBluff->setValue(61);
+    QTest::keyClick(d.SliderBluff, Qt::Key_Return);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(EtatDuJeu().reglages.Bluff, 61);
+    EXPECT_EQ(LignesINI().size(), 34u);
 }
 
 TEST_F(ChooseTest, LockedCharactersAreRefusedWithAMessage) {

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
 
 #include "assets/magasin.h"
 #include "dialogues_test_outils.h"
@@ -108,6 +111,56 @@ TEST_F(Options, OkAtRandomAppliesWithoutWriting) {
     EXPECT_EQ(r.DosCarte, 11);
     EXPECT_EQ(r.LangueChoisie, "");  // the language option is for Save only
     EXPECT_FALSE(FichierEcrit());
+}
+
+TEST_F(Options, EnterInADelayBoxPressesOk) {
+    OptionsDorvane d;
+    d.show();
+    d.DelayTurn->setFocus();
+    d.DelayTurn->setText("700");
+    QTest::keyClick(d.DelayTurn, Qt::Key_Return);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(EtatDuJeu().reglages.DelayTurn, 700);
+    EXPECT_FALSE(FichierEcrit());
+}
+
+TEST_F(Options, ScrollBarsTakeTheFocusAndMoveOneBackAtATime) {
+    OptionsDorvane d;
+    d.show();
+    for (QScrollBar* barre : {d.ScrollBack, d.ScrollGame})
+        EXPECT_TRUE(barre->focusPolicy() & Qt::TabFocus);
+    d.ScrollBack->setValue(1);
+    d.ScrollBack->setFocus();
+    QTest::keyClick(d.ScrollBack, Qt::Key_Right);
+    EXPECT_EQ(d.ScrollBack->value(), 2);
+    EXPECT_EQ(d.BackName->text(), "Imperial");
+    QTest::keyClick(d.ScrollBack, Qt::Key_Left);
+    QTest::keyClick(d.ScrollBack, Qt::Key_Right);
+    QTest::keyClick(d.ScrollBack, Qt::Key_Right);
+    EXPECT_EQ(d.ScrollBack->value(), 3);
+
+    // Clicks in the track, far right of the thumb, then far left of it.
+    QStyleOptionSlider option;
+    option.initFrom(d.ScrollBack);
+    option.orientation = Qt::Horizontal;
+    option.minimum = d.ScrollBack->minimum();
+    option.maximum = d.ScrollBack->maximum();
+    option.sliderPosition = option.sliderValue = d.ScrollBack->value();
+    option.pageStep = d.ScrollBack->pageStep();
+    option.singleStep = d.ScrollBack->singleStep();
+    const QRect piste = d.ScrollBack->style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                               QStyle::SC_ScrollBarGroove, d.ScrollBack);
+    const QPoint droite(piste.right() - 2, piste.center().y());
+    const QPoint gauche(piste.left() + 2, piste.center().y());
+    for (int attendu : {4, 5, 6}) {
+        QTest::mouseClick(d.ScrollBack, Qt::LeftButton, {}, droite);
+        EXPECT_EQ(d.ScrollBack->value(), attendu);
+    }
+    QTest::mouseClick(d.ScrollBack, Qt::LeftButton, {}, gauche);
+    EXPECT_EQ(d.ScrollBack->value(), 5);
+    QTest::mouseClick(d.ScrollGame, Qt::LeftButton, {}, droite);
+    EXPECT_EQ(d.ScrollGame->value(), 2);
 }
 
 TEST_F(Options, DefaultThenCancelChangesNothingButTheFaceSheet) {
