@@ -13,6 +13,21 @@ struct GeoPerso {
     friend bool operator==(const GeoPerso&, const GeoPerso&) = default;
 };
 
+// Where the start-up places the table's controls, in pixels of the table.
+// The action column: fold and pass at its foot, call and check just above,
+// draw and OK above them, each one pixel above the button under it.
+inline constexpr int BoutonsX = 551;
+inline constexpr int BoutonsPiedY = 440;
+// The $50, $20 and $10 plates side by side, each starting where the one
+// before it ends; the bet and raise boards under them.
+inline constexpr int PlaquesX = 450;
+inline constexpr int PlaquesY = 380;
+inline constexpr int LargeurPlaque50 = 37;
+inline constexpr int LargeurPlaque20 = 30;
+inline constexpr int PlanchesDY = 88;
+inline constexpr int BobbleX = 400, BobbleY = 34;
+inline constexpr int CowboyGameX = 73, CowboyGameY = 256;
+
 struct Disposition {
     int16_t LargeurCarte = 71;
     int16_t HauteurCarte = 96;

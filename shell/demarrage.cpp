@@ -34,43 +34,34 @@ void PlaceTable(Form1& f) {
     f.move(e.left() + (e.width() - largeur) / 2, e.top() + (e.height() - hauteur) / 2);
 }
 
+// The layout constants of a first start, the medallions' step measured on
+// their picture.
 void PoseDisposition(Disposition& d) {
-    d.MedX = 580;
-    d.MedY = 25;
+    const char* cartes = d.Cartes;
+    d = Disposition{};
+    d.Cartes = cartes;
     d.MedDY = int16_t(ImageMagasin("MexMed1").height() + 15);
-    d.GeoCowboy = {174, 48, 303, 174, 308, 106};
-    d.GeoMex = {125, 16, 286, 189, 276, 81};
-    d.GeoFille = {212, 18, 305, 166, 315, 68};
-    d.LargeurCarte = 71;
-    d.HauteurCarte = 96;
-    d.PileXPlayer = 27;
-    d.PileYPlayer = 394;
-    d.PileXCowboy = 124;
-    d.PileYCowboy = 276;
-    d.TopCarteNormale = 393;
-    d.TopCarteChoisie = 381;
 }
 
-// The action column at Left 551: fold and pass at the bottom (Top 440),
-// call and check just above, draw and OK above them, one pixel apart; the
-// plates in a row at Top 380 with the boards 88 pixels lower.
+// The action column, the plates with the boards under them, the speech
+// bubble and the opponent's showdown cards.
 void PoseBoutons(Form1& f) {
-    f.Bobble->Move(400, 34);
-    f.CowboyGame->Move(73, 256);
-    f.BtnDrawUp->SetLeft(551);
+    f.Bobble->Move(BobbleX, BobbleY);
+    f.CowboyGame->Move(CowboyGameX, CowboyGameY);
+    f.BtnDrawUp->SetLeft(BoutonsX);
     f.BtnCallUp->SetLeft(f.BtnDrawUp->Left());
     f.BtnFoldUp->SetLeft(f.BtnDrawUp->Left());
     f.BtnPassUp->SetLeft(f.BtnDrawUp->Left());
-    f.BtnBill50Up->SetLeft(450);
-    f.BtnBill20Up->SetLeft(f.BtnBill50Up->Left() + 37);
-    f.BtnBill10Up->SetLeft(f.BtnBill20Up->Left() + 30);
-    f.BtnBill50Up->SetTop(380);
-    f.BtnBet->SetTop(f.BtnBill50Up->Top() + 88);
-    f.BtnRaise->SetTop(f.BtnBill50Up->Top() + 88);
-    f.BtnCallUp->SetTop(440 - f.BtnFoldUp->Height() - 1);
+    f.BtnBill50Up->SetLeft(PlaquesX);
+    f.BtnBill20Up->SetLeft(f.BtnBill50Up->Left() + LargeurPlaque50);
+    f.BtnBill10Up->SetLeft(f.BtnBill20Up->Left() + LargeurPlaque20);
+    f.BtnBill50Up->SetTop(PlaquesY);
+    f.BtnBet->SetTop(f.BtnBill50Up->Top() + PlanchesDY);
+    f.BtnRaise->SetTop(f.BtnBill50Up->Top() + PlanchesDY);
+    f.BtnCallUp->SetTop(BoutonsPiedY - f.BtnFoldUp->Height() - 1);
     f.BtnDrawUp->SetTop(f.BtnCallUp->Top() - f.BtnCallUp->Height() - 1);
-    f.BtnFoldUp->SetTop(440);
-    f.BtnPassUp->SetTop(440);
+    f.BtnFoldUp->SetTop(BoutonsPiedY);
+    f.BtnPassUp->SetTop(BoutonsPiedY);
     f.BtnBill20Up->SetTop(f.BtnBill50Up->Top());
     f.BtnBill10Up->SetTop(f.BtnBill50Up->Top());
     f.BtnBet->SetLeft(f.BtnBill50Up->Left());
@@ -125,7 +116,7 @@ void Form_Load(Form1& f) {
     PlaceTable(f);
     // no tournament runs: the table's own picture is the whole background
     f.Table->Clear();
-    etat.mises.MiseDepart = 10;
+    etat.mises.MiseDepart = Mises{}.MiseDepart;
     PoseBoutons(f);
     SemeHasard();
     d.Cartes = r.TypeCartes == 1 ? "TabCartes" : "TabCartes2";

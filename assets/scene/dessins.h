@@ -6,16 +6,19 @@
 #include <QImage>
 #include <QString>
 
+#include "common/disposition.h"
+
 namespace scene {
 
-// Positions on the table where the buttons stand, so that their felt matches.
-inline constexpr int kBoutonsX = 551;
-inline constexpr int kBoutonDrawY = 330;
-inline constexpr int kBoutonCallY = 385;
-inline constexpr int kBoutonFoldY = 440;
-inline constexpr int kPlaquesY = 380;
-inline constexpr int kPlanchesX = 450;
-inline constexpr int kPlanchesY = 468;
+// Positions on the table where the buttons stand, so that their felt
+// matches: the round buttons are 54 pixels high, one pixel apart.
+inline constexpr int kBoutonsX = BoutonsX;
+inline constexpr int kBoutonFoldY = BoutonsPiedY;
+inline constexpr int kBoutonCallY = kBoutonFoldY - 54 - 1;
+inline constexpr int kBoutonDrawY = kBoutonCallY - 54 - 1;
+inline constexpr int kPlaquesY = PlaquesY;
+inline constexpr int kPlanchesX = PlaquesX;
+inline constexpr int kPlanchesY = PlaquesY + PlanchesDY;
 
 const QImage& FondSalle();  // the table background, drawn once
 QImage DessineBackGround();
