@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "common/disposition.h"
 #include "common/etat.h"
@@ -32,12 +33,16 @@ struct Pile {
     const char* billMask;
 };
 
-constexpr Pile kPilePlayer{&Form1::PileBilletsPlayer, &Form1::PlayerMoneyBar, &Argent::player,
-                           &Scene::ArgentPlayer,      &Scene::PilesXPlayer,   &Disposition::PileXPlayer,
-                           &Disposition::PileYPlayer, "BillPlayer",           "BillPlayerMask"};
-constexpr Pile kPileCowboy{&Form1::PileBilletsCowboy, &Form1::CowboyMoneyBar, &Argent::cowboy,
-                           &Scene::ArgentCowboy,      &Scene::PilesXCowboy,   &Disposition::PileXCowboy,
-                           &Disposition::PileYCowboy, "BillCowboy",           "BillCowboyMask"};
+constexpr Pile kPilePlayer{&Form1::PileBilletsPlayer, &Form1::PlayerMoneyBar,
+                           &Argent::player,           &Scene::ArgentPlayer,
+                           &Scene::PilesXPlayer,      &Disposition::PileXPlayer,
+                           &Disposition::PileYPlayer, "BillPlayer",
+                           "BillPlayerMask"};
+constexpr Pile kPileCowboy{&Form1::PileBilletsCowboy, &Form1::CowboyMoneyBar,
+                           &Argent::cowboy,           &Scene::ArgentCowboy,
+                           &Scene::PilesXCowboy,      &Disposition::PileXCowboy,
+                           &Disposition::PileYCowboy, "BillCowboy",
+                           "BillCowboyMask"};
 
 // One step of a pile's sway: -1, 0 or +1 (1/4, 1/2, 1/4), two draws.
 int TireBalancement() {
@@ -60,87 +65,160 @@ int BilletsDe(long long montant) {
     return montant < 10 ? 0 : static_cast<int>(std::min<long long>(montant / 10, kBilletsMax));
 }
 
-// Drawing a pile: each bill two pixels above the one below it.
-struct Dessin {
-    Picture& fenetre;
-    const QImage& image;
-    const QImage& masque;
-    const std::array<int16_t, kNiveauMax + 1>& niveaux;
-    int base;  // the base line in the window
-
-    QRect Rect(int niveau) const {
-        const int y = static_cast<int>(std::nearbyint(base - niveau / 5.0));
-        return {niveaux[niveau], y, masque.width(), masque.height()};
-    }
-    QRect Pose(int niveau) const {
-        const QRect r = Rect(niveau);
-        CopieMasquee(fenetre, r.x(), r.y(), r.width(), r.height(), image, masque);
-        return r;
-    }
+// What a pile window shows, remembered from one call to the next: which
+// bills, at which x, and what lay under each of them, so that taking a bill
+// off is putting back the block under it rather than drawing the whole pile
+// again. The keys of both images tell whether anything else has drawn into
+// the window or the table since (any write to a QImage changes its key).
+struct Memoire {
+    qint64 clePile = 0, cleTable = 0;
+    QPoint place;
+    int haut = -1;  // bills shown, levels 10 to 10 * haut; -1: not known
+    std::array<int16_t, kBilletsMax + 1> x{};  // x of bill b as it was drawn
+    QImage dessous;  // rows (b - 1) * height of a bill: what lay under bill b
 };
 
-// The rectangles under the bills a payment takes away, saved while the pile
-// is drawn: taking a bill off is putting back what lay under it. Kept from
-// call to call so that a payment allocates nothing.
-QImage& Reserve(int largeur, int hauteur) {
-    static QImage reserve;
-    if (reserve.width() < largeur || reserve.height() < hauteur)
-        reserve = QImage(std::max(largeur, reserve.width()), std::max(hauteur, reserve.height()),
-                         QImage::Format_RGB32);
-    return reserve;
+Memoire& MemoireDe(const Pile& p) {
+    static Memoire memoires[2];
+    return memoires[&p == &kPilePlayer ? 0 : 1];
 }
 
-void Paiement(Form1& f, const Pile& p, Dessin& d, long long ancien, int montant) {
+// Drawing one pile: each bill two pixels above the one below it.
+class DessinPile {
+public:
+    DessinPile(Form1& f, const Pile& p)
+        : f_(f),
+          w_(*(f.*p.fenetre)),
+          image_(ImageMagasin(p.bill)),
+          masque_(ImageMagasin(p.billMask)),
+          niveaux_(EtatDuJeu().scene.*p.niveaux),
+          base_(DispositionDuJeu().*p.baseY - w_.Top()),
+          m_(MemoireDe(p)) {
+        if (m_.dessous.width() < masque_.width() || m_.dessous.height() < Hauteur() * kBilletsMax)
+            m_.dessous = QImage(masque_.width(), Hauteur() * kBilletsMax, QImage::Format_RGB32);
+    }
+
+    Picture& Fenetre() { return w_; }
+
+    // The window made to show the table and bills 1..n at their stored x;
+    // returns the part that changed.
+    QRect Montre(int n) {
+        QRect change;
+        if (!Connue(n)) {
+            w_.Clear();
+            f_.CopieTableSous(w_);
+            m_.haut = 0;
+            change = w_.rect();
+        }
+        for (; m_.haut > n; --m_.haut) {
+            const QRect r = Rect(m_.haut * 10, m_.x[m_.haut]);
+            Copie(w_.Surface(), r.x(), r.y(), r.width(), r.height(), m_.dessous, 0,
+                  Case(m_.haut), OpRaster::SrcCopy);
+            change |= r;
+        }
+        while (m_.haut < n) change |= Pose(++m_.haut);
+        Scelle();
+        return change;
+    }
+
+    // The bill of a level drawn over whatever the window shows.
+    QRect Ajoute(int niveau) {
+        if (niveau == 10 * (m_.haut + 1) && Connue(m_.haut)) {
+            const QRect r = Pose(++m_.haut);
+            Scelle();
+            return r;
+        }
+        m_.haut = -1;
+        const QRect r = Rect(niveau, niveaux_[niveau]);
+        CopieMasquee(w_, r.x(), r.y(), r.width(), r.height(), image_, masque_);
+        return r;
+    }
+
+    // Before a pile is built: a window that shows just the table is an
+    // empty pile.
+    void ReconnaitVide() {
+        if (m_.haut >= 0 && Connue(0)) return;
+        const QImage& t = f_.Table->Surface();
+        const QImage& s = w_.Surface();
+        const QRect sous = w_.geometry();
+        if (!t.rect().contains(sous) || s.size() != sous.size()) return;
+        for (int y = 0; y < s.height(); ++y)
+            if (std::memcmp(s.constScanLine(y),
+                            t.constScanLine(sous.y() + y) + sous.x() * sizeof(QRgb),
+                            size_t(s.width()) * sizeof(QRgb)) != 0)
+                return;
+        m_.haut = 0;
+        Scelle();
+    }
+
+private:
+    int Hauteur() const { return masque_.height(); }
+    int Case(int b) const { return (b - 1) * Hauteur(); }
+
+    QRect Rect(int niveau, int x) const {
+        const int y = static_cast<int>(std::nearbyint(base_ - niveau / 5.0));
+        return {x, y, masque_.width(), masque_.height()};
+    }
+
+    // Bill b drawn at its level's stored x, what lay under it kept first.
+    QRect Pose(int b) {
+        const int x = niveaux_[10 * b];
+        const QRect r = Rect(10 * b, x);
+        Copie(m_.dessous, 0, Case(b), r.width(), r.height(), w_.Surface(), r.x(), r.y(),
+              OpRaster::SrcCopy);
+        CopieMasquee(w_, r.x(), r.y(), r.width(), r.height(), image_, masque_);
+        m_.x[b] = static_cast<int16_t>(x);
+        return r;
+    }
+
+    // Whether the window still shows what was remembered, with the bills
+    // 1..n (those that stay) at the x the levels hold now.
+    bool Connue(int n) const {
+        if (m_.haut < 0 || m_.clePile != w_.Surface().cacheKey() ||
+            m_.cleTable != f_.Table->Surface().cacheKey() || m_.place != w_.pos())
+            return false;
+        for (int b = 1; b <= std::min(n, m_.haut); ++b)
+            if (m_.x[b] != niveaux_[10 * b]) return false;
+        return true;
+    }
+
+    void Scelle() {
+        m_.clePile = w_.Surface().cacheKey();
+        m_.cleTable = f_.Table->Surface().cacheKey();
+        m_.place = w_.pos();
+    }
+
+    Form1& f_;
+    Picture& w_;
+    const QImage& image_;
+    const QImage& masque_;
+    std::array<int16_t, kNiveauMax + 1>& niveaux_;
+    int base_;  // the base line in the window
+    Memoire& m_;
+};
+
+void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
     Etat& e = EtatDuJeu();
     e.argent.*p.argent = static_cast<int>(ancien - montant);
     f.MontreArgent();
     (f.*p.barre)->Refresh();
 
+    // One step per $10: the pile redrawn up to its new top each time.
     const int pas = montant >= 10 ? montant / 10 : 0;
     if (pas == 0) return;
-    const int16_t& delai = e.reglages.DelayBill;
-    Picture& w = d.fenetre;
-    const int dessus = BilletsDe(ancien - 10);
-    const int reste = BilletsDe(ancien - 10LL * pas);
-    const int hb = d.masque.height();
-    QImage& reserve = Reserve(d.masque.width(), hb * std::max(1, dessus - reste));
-    const auto place = [&](int b) { return (b - reste - 1) * hb; };
-
-    // First step: the pile drawn afresh up to its new top, bottom bill at
-    // its stored x.
-    w.Clear();
-    f.CopieTableSous(w);
-    for (int b = 1; b <= dessus; ++b) {
-        const QRect r = d.Rect(10 * b);
-        if (b > reste) Copie(reserve, 0, place(b), r.width(), r.height(), w.Surface(), r.x(), r.y(),
-                             OpRaster::SrcCopy);
-        d.Pose(10 * b);
-    }
-    if (!w.Visible()) w.Show();
-    w.Refresh();
-    Attendre(delai);
-
-    // Every further step takes the top bill off.
-    int haut = dessus;
-    for (int j = 2; j <= pas; ++j) {
-        const int cible = BilletsDe(ancien - 10LL * j);
-        QRect change;
-        for (; haut > cible; --haut) {
-            const QRect r = d.Rect(10 * haut);
-            Copie(w.Surface(), r.x(), r.y(), r.width(), r.height(), reserve, 0, place(haut),
-                  OpRaster::SrcCopy);
-            change |= r;
-        }
+    DessinPile d(f, p);
+    Picture& w = d.Fenetre();
+    for (int j = 1; j <= pas; ++j) {
+        const QRect change = d.Montre(BilletsDe(ancien - 10LL * j));
+        if (!w.Visible()) w.Show();
         if (!change.isEmpty()) w.repaint(change);
-        Attendre(delai);
+        Attendre(e.reglages.DelayBill);
     }
 }
 
-void Gain(Form1& f, const Pile& p, Dessin& d, long long ancien, int montant) {
+void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     Etat& e = EtatDuJeu();
-    Disposition& disp = DispositionDuJeu();
     auto& niveaux = e.scene.*p.niveaux;
-    Picture& w = d.fenetre;
 
     // Every gain is the pot going to this player.
     f.RecopieTable(*f.FenetrePot);
@@ -148,8 +226,10 @@ void Gain(Form1& f, const Pile& p, Dessin& d, long long ancien, int montant) {
     f.MontreArgent();
     (f.*p.barre)->Refresh();
 
+    DessinPile d(f, p);
+    Picture& w = d.Fenetre();
     // The bottom bill goes back to the base from the next redraw on.
-    niveaux[0] = niveaux[10] = static_cast<int16_t>(disp.*p.baseX - w.Left());
+    niveaux[0] = niveaux[10] = static_cast<int16_t>(DispositionDuJeu().*p.baseX - w.Left());
     // Below the arrays (a negative amount), the walk starts from the base.
     int x = niveaux[std::clamp<long long>(ancien, 0, kNiveauMax)];
     long long i = ancien + 10;
@@ -160,7 +240,7 @@ void Gain(Form1& f, const Pile& p, Dessin& d, long long ancien, int montant) {
     for (; i <= fin; i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x);
-        w.repaint(d.Pose(static_cast<int>(i)));
+        w.repaint(d.Ajoute(static_cast<int>(i)));
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -169,29 +249,28 @@ void AffBillets(Form1& f, const Pile& p, double NbBillARetirer, const std::strin
     Etat& e = EtatDuJeu();
     const long long ancien = e.argent.*p.argent;
     e.scene.*p.ancien = En16(ancien);
-    Dessin d{*(f.*p.fenetre), ImageMagasin(p.bill), ImageMagasin(p.billMask), e.scene.*p.niveaux,
-             DispositionDuJeu().*p.baseY - (f.*p.fenetre)->Top()};
     const int montant = Montant(NbBillARetirer);
     if (PlusMoins == "-")
-        Paiement(f, p, d, ancien, montant);
+        Paiement(f, p, ancien, montant);
     else
-        Gain(f, p, d, ancien, montant);
+        Gain(f, p, ancien, montant);
 }
 
 // First hand of a game: the pile rebuilt from its base, one bill per $10.
 void Construit(Form1& f, const Pile& p) {
     Etat& e = EtatDuJeu();
     Disposition& disp = DispositionDuJeu();
-    Picture& w = *(f.*p.fenetre);
+    DessinPile d(f, p);
+    Picture& w = d.Fenetre();
     auto& niveaux = e.scene.*p.niveaux;
-    Dessin d{w, ImageMagasin(p.bill), ImageMagasin(p.billMask), niveaux, disp.*p.baseY - w.Top()};
     const int argent = e.argent.*p.argent;
     e.scene.*p.ancien = En16(argent);
+    d.ReconnaitVide();
     int x = disp.*p.baseX;
     for (int i = 10; i <= std::min(argent, kNiveauMax); i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x - w.Left());
-        w.repaint(d.Pose(i));
+        w.repaint(d.Ajoute(i));
         Attendre(e.reglages.DelayBill);
     }
 }

@@ -152,6 +152,29 @@ TEST_F(Piles, GainOnAPileAddsOnTopAndTheNextPaymentPutsTheBottomBillAtTheBase) {
     EXPECT_EQ(form.PlayerMoney[0].Texte(), "$310");
 }
 
+TEST_F(Piles, PaymentRedrawsOverWhateverElseWasDrawnIntoThePileOrTheTable) {
+    argent.player = 100;
+    {
+        HasardScript h;
+        for (int i = 0; i < 10; ++i) Balance(h, i % 3 - 1);
+        form.ConstruitPiles();
+    }
+    pile.Surface().fill(Qt::red);
+    form.AffBilletsPlayer(10, "-");
+    EXPECT_EQ(pile.Surface(), PilePlayer(Niveaux(10, 90)));
+
+    // A new table under the pile: the next payment shows it.
+    EtatDuJeu().partie.PersoCowboy = 2;
+    form.Table->Surface().fill(Qt::blue);
+    form.AffBilletsPlayer(20, "-");
+    EXPECT_EQ(pile.Surface(), PilePlayer(Niveaux(10, 70)));
+
+    // A level's x changed by someone else: that bill moves at the next redraw.
+    scene.PilesXPlayer[30] = 2;
+    form.AffBilletsPlayer(10, "-");
+    EXPECT_EQ(pile.Surface(), PilePlayer(Niveaux(10, 60)));
+}
+
 TEST_F(Piles, AmountBelowTenChangesTheCaptionOnly) {
     argent.player = 300;
     const QImage avant = pile.Surface();
