@@ -1,0 +1,39 @@
+// The showdown reveal of the opponent's five cards.
+#include <QCoreApplication>
+
+#include "common/disposition.h"
+#include "common/etat.h"
+#include "platform/fenetre_table.h"
+#include "platform/raster.h"
+#include "render/attendre.h"
+#include "render/form1.h"
+
+void Form1::MontreCartesCowboy() {
+    for (Picture* c : {TrameCall, TrameCheck, TrameFold, TramePass}) c->Show();
+    for (int i : {0, 1, 2, 6, 7}) TramePlaque[i].Show();
+
+    CowboyGame->Clear();
+    CowboyGame->ZOrderFront();
+    CowboyGame->Show();
+
+    Etat& e = EtatDuJeu();
+    const Disposition& d = DispositionDuJeu();
+    for (int i = 1; i <= 5; ++i) {
+        Attendre(e.reglages.DelayCard);
+        e.donne.Valeur = e.donne.CartesCowboy[i - 1].valeur;
+        e.donne.Couleur = e.donne.CartesCowboy[i - 1].couleur;
+        // One pixel between two cards.
+        const int x = 12 + (i - 1) * (d.LargeurCarte + 1);
+        Copie(*CowboyGame, x, 14, d.LargeurCarte, d.HauteurCarte, ImageMagasin(d.Cartes),
+              (e.donne.Valeur - 1) * d.LargeurCarte, (e.donne.Couleur - 1) * d.HauteurCarte,
+              OpRaster::SrcCopy);
+        CowboyGame->repaint(x, 14, d.LargeurCarte, d.HauteurCarte);
+        QCoreApplication::processEvents();
+        VerifieFermeture();
+    }
+    Attendre(e.reglages.DelayCard);
+
+    BtnDrawUp->Hide();
+    BtnOKUp->Show();
+    TrameOK->Hide();
+}
