@@ -1,11 +1,8 @@
 // The money captions, the two bill piles and the pot heap: where each bill
 // lands, in which order the draws come, and what the captions read.
-#include <QTimer>
-
 #include <vector>
 
 #include "common/hasard.h"
-#include "render/attendre.h"
 #include "table_dessin.h"
 
 namespace {
@@ -83,19 +80,12 @@ TEST_F(Piles, PaymentOfTheWholeAmountTakesOneBillPerStepAndEndsAtZero) {
 
     // Watch the pile between the steps.
     EtatDuJeu().reglages.DelayBill = 1;
-    std::vector<QImage> vus;
-    QTimer espion;
-    espion.setInterval(0);
-    QObject::connect(&espion, &QTimer::timeout, [&] {
-        if (vus.empty() || vus.back() != pile.Surface()) vus.push_back(pile.Surface());
-    });
-    espion.start();
+    Espion espion(pile);
     form.AffBilletsPlayer(40, "-");
-    espion.stop();
 
     const std::vector<QImage> attendus{PilePlayer({10, 20, 30}), PilePlayer({10, 20}),
                                        PilePlayer({10}), PilePlayer({})};
-    EXPECT_EQ(vus, attendus);
+    EXPECT_EQ(espion.vus, attendus);
     EXPECT_EQ(pile.Surface(), PilePlayer({}));
     EXPECT_EQ(form.PlayerMoney[0].Texte(), "$0");
     EXPECT_EQ(form.PlayerMoney[1].Texte(), "$0");

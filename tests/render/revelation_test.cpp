@@ -1,7 +1,6 @@
 // The showdown reveal: covers, the five cards in their places one
 // DelayCard apart, OK offered in Draw's place.
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include "table_dessin.h"
 
@@ -57,21 +56,14 @@ TEST_F(Revelation, CardsLaidOnACleanBoardInFrontAndOKOffered) {
 TEST_F(Revelation, CardsComeOneAtATimeLeftToRightWithSixWaits) {
     DispositionDuJeu().Cartes = "TabCartes";
     EtatDuJeu().reglages.DelayCard = 15;
-    std::vector<QImage> vus;
-    QTimer espion;
-    espion.setInterval(0);
-    QObject::connect(&espion, &QTimer::timeout, [&] {
-        if (vus.empty() || vus.back() != jeu.Surface()) vus.push_back(jeu.Surface());
-    });
-    espion.start();
+    Espion espion(jeu);
     QElapsedTimer duree;
     duree.start();
     form.MontreCartesCowboy();
     const qint64 ms = duree.elapsed();
-    espion.stop();
     const std::vector<QImage> attendus{Plateau(0), Plateau(1), Plateau(2),
                                        Plateau(3), Plateau(4), Plateau(5)};
-    EXPECT_EQ(vus, attendus);
+    EXPECT_EQ(espion.vus, attendus);
     EXPECT_GE(ms, 6 * 15) << "five waits before the cards and one after";
 }
 

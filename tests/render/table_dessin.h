@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QTimer>
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -48,3 +51,20 @@ inline void Balance(HasardScript& h, int pas) {
 inline bool Montre(const QImage& img, QRect r, const QImage& attendu) {
     return img.copy(r) == attendu.copy(0, 0, r.width(), r.height());
 }
+
+// Each new look of a picture's image, seen at every pass of the waits'
+// event handling while it lives.
+class Espion {
+public:
+    explicit Espion(const Picture& p) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this, &p] {
+            if (vus.empty() || vus.back() != p.Surface()) vus.push_back(p.Surface());
+        });
+        timer_.start();
+    }
+    std::vector<QImage> vus;
+
+private:
+    QTimer timer_;
+};
