@@ -1,5 +1,6 @@
 #include "shell/aide.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QPointer>
@@ -20,7 +21,8 @@ namespace td = textes_dialogues;
 
 namespace {
 
-// The window is designed wider and narrowed to 7770 twips at load.
+// The window is designed wider and narrowed at load to 7770 twips of outer
+// width, its borders included; its client area keeps the design's height.
 constexpr int LargeurFenetre = 518;
 constexpr int HauteurFenetre = 534;
 
@@ -50,8 +52,10 @@ void Tapisse(BoiteImage* page) {
 
 }  // namespace
 
-MonHelp::MonHelp(Form1* table) : QWidget(nullptr, Qt::Window) {
+MonHelp::MonHelp(Form1* table) : QWidget(nullptr, Qt::Window), table_(table) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // the table alone keeps the run going
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(Texte(td::AideTitre.anglais));
     resize(752, HauteurFenetre);
 
@@ -82,6 +86,14 @@ MonHelp::MonHelp(Form1* table) : QWidget(nullptr, Qt::Window) {
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
 
     Form_Load(table);
+    if (table) table->installEventFilter(this);
+}
+
+bool MonHelp::eventFilter(QObject* o, QEvent* e) {
+    // The table is hidden when it closes, whether by Exit or by its close
+    // box, and also when a close held by a running handler goes through.
+    if (o == table_ && e->type() == QEvent::Hide && !e->spontaneous()) close();
+    return QWidget::eventFilter(o, e);
 }
 
 void MonHelp::Form_Load(Form1* table) {
@@ -91,8 +103,14 @@ void MonHelp::Form_Load(Form1* table) {
         TabStrip1->setTabText(0, Texte(td::OngletBoutons.francais));
         TabStrip1->setTabText(1, Texte(td::OngletMains.francais));
     }
-    setFixedSize(LargeurFenetre, HauteurFenetre);
-    CentreSurTable(this, table);
+    // Until the window is framed, its borders are taken as wide as the table's.
+    const int bordsTable = table ? table->frameGeometry().width() - table->width() : 0;
+    setFixedSize(LargeurFenetre - bordsTable, HauteurFenetre);
+    PlaceSurTable(this, table);
+    QuandCadreConnu(this, [this] {
+        setFixedWidth(LargeurFenetre - (frameGeometry().width() - width()));
+        PlaceSurTable(this, table_);
+    });
     HelpButtons->move(12, 40);
     for (int k = 0; k < 8; ++k) HelpText[k]->setText(TexteAffiche(td::AideBoutons[k].Dans(fr)));
 

@@ -3,6 +3,7 @@
 // game.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -30,8 +31,13 @@ public:
 
     void TabStrip1_Click();
 
+protected:
+    // Closes with the table: the run ends when the table is closed.
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     void Form_Load(Form1* table);
+    QPointer<Form1> table_;
 };
 
 // The help window now open, or null.

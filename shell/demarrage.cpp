@@ -4,11 +4,14 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "common/textes_shell.h"
 #include "render/form1.h"
+#include "shell/centrage.h"
 #include "shell/fichier_ini.h"
 #include "shell/intro.h"
 #include "shell/langue.h"
@@ -22,16 +25,21 @@ std::string CheminReglages(const QString& dossier) {
 
 namespace {
 
-// Centres the table window on its screen. The window's outer size is
-// 678 x 555; its client area is fixed by the table itself (670 x 510 and
-// the menu bar), which is what that outer size leaves inside the frame.
+// Centres the table window in the free area of its screen. Its outer size
+// is 678 x 555 until the window manager has framed it; its client area is
+// fixed by the table itself (670 x 510 and the menu bar), which is what that
+// outer size leaves inside the frame. On a screen too small for it, the
+// frame's top left corner stays on the screen, so that the title bar and
+// the menus can be reached.
 void PlaceTable(Form1& f) {
-    const int largeur = LargeurTableTwips / TwipsParPixel;
-    const int hauteur = HauteurTableTwips / TwipsParPixel;
     const QScreen* ecran = f.screen() ? f.screen() : QGuiApplication::primaryScreen();
     if (!ecran) return;
-    const QRect e = ecran->geometry();
-    f.move(e.left() + (e.width() - largeur) / 2, e.top() + (e.height() - hauteur) / 2);
+    QSize cadre = f.frameGeometry().size();
+    if (!f.isVisible() || cadre == f.size())
+        cadre = QSize(LargeurTableTwips / TwipsParPixel, HauteurTableTwips / TwipsParPixel);
+    const QRect zone = ecran->availableGeometry();
+    f.move(std::max(zone.left(), zone.left() + (zone.width() - cadre.width()) / 2),
+           std::max(zone.top(), zone.top() + (zone.height() - cadre.height()) / 2));
 }
 
 // The layout constants of a first start, the medallions' step measured on
@@ -114,6 +122,7 @@ void Form_Load(Form1& f) {
     NettoieTemporairesINI(r);
     ChargeFichierINI(r);
     PlaceTable(f);
+    QuandCadreConnu(&f, [&f] { PlaceTable(f); });
     // no tournament runs: the table's own picture is the whole background
     f.Table->Clear();
     etat.mises.MiseDepart = Mises{}.MiseDepart;

@@ -3,12 +3,19 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QTabBar>
 
+#include <functional>
 #include <memory>
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QTest>
+
+#include "platform/acces.h"
 
 #include "assets/magasin.h"
 #include "dialogues_test_outils.h"
@@ -197,7 +204,9 @@ TEST_F(Aide, StaysUsableWhileTheTableWaits) {
     ASSERT_NE(aide, nullptr);
     QTabBar* onglets = aide->TabStrip1;
     bool tableAttendait = false;
-    QTimer::singleShot(20, [&] {
+    bool clique = false;
+    QTimer::singleShot(0, [&] {
+        clique = true;
         tableAttendait = !table.EstActive();
         const QPoint p = onglets->tabRect(1).center();
         QMouseEvent appui(QEvent::MouseButtonPress, p, onglets->mapToGlobal(p), Qt::LeftButton,
@@ -207,10 +216,88 @@ TEST_F(Aide, StaysUsableWhileTheTableWaits) {
         QApplication::sendEvent(onglets, &appui);
         QApplication::sendEvent(onglets, &relache);
     });
-    Attendre(100);
+    // The click comes during one of these waits, however busy the machine.
+    QElapsedTimer plafond;
+    plafond.start();
+    while (!clique && plafond.elapsed() < 10000) Attendre(10);
+    ASSERT_TRUE(clique);
     EXPECT_TRUE(tableAttendait);
     EXPECT_EQ(onglets->currentIndex(), 1);
     EXPECT_TRUE(aide->HelpHands->isVisible());
+}
+
+TEST_F(Aide, OuterWidthIsTheDesignsBordersIncluded) {
+    Form1 table;
+    table.show();
+    MenuHelp_Click(&table);
+    MonHelp* aide = AideOuverte();
+    ASSERT_NE(aide, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return aide->frameGeometry().size() != aide->size(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return aide->frameGeometry().width() == 518; }, 5000))
+        << aide->frameGeometry().width();
+    EXPECT_EQ(aide->height(), 534);
+    // the OK button and the tabs stay inside
+    EXPECT_LE(aide->OK->geometry().right(), aide->width() - 1);
+    const QRect t = table.frameGeometry();
+    const QRect a = aide->frameGeometry();
+    EXPECT_EQ(a.x(), t.x() + (t.width() - 518) / 2);
+    EXPECT_EQ(a.y(), t.y() + (t.height() - a.height()) / 2);
+}
+
+// Runs the event loop as the program does, until it ends (true) or for
+// at most ten seconds (false).
+bool FinDuProgramme(const std::function<void()>& pendant) {
+    QTimer::singleShot(0, pendant);
+    QTimer plafond;
+    plafond.setSingleShot(true);
+    QObject::connect(&plafond, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    plafond.start(10000);
+    return QCoreApplication::exec() == 0;
+}
+
+TEST_F(Aide, ExitWithTheHelpOpenEndsTheRun) {
+    Form1 table;
+    ConnecteMenus(table);
+    table.show();
+    table.MenuHelp->trigger();
+    QPointer<MonHelp> aide = AideOuverte();
+    ASSERT_NE(aide, nullptr);
+    EXPECT_TRUE(FinDuProgramme([&] { table.MenuExit->trigger(); }));
+    EXPECT_FALSE(table.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(aide.isNull());
+}
+
+TEST_F(Aide, TheTablesCloseBoxEndsTheRunWithTheHelpOpen) {
+    Form1 table;
+    table.show();
+    MenuHelp_Click(&table);
+    QPointer<MonHelp> aide = AideOuverte();
+    EXPECT_TRUE(FinDuProgramme([&] { table.windowHandle()->close(); }));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(aide.isNull());
+}
+
+TEST_F(Aide, CloseHeldUntilTheRunningHandlerUnwindsEndsTheRunToo) {
+    Form1 table;
+    table.show();
+    MenuHelp_Click(&table);
+    QPointer<MonHelp> aide = AideOuverte();
+    bool finDuHandler = false;
+    QElapsedTimer duree;
+    duree.start();
+    EXPECT_TRUE(FinDuProgramme([&] {
+        Execute(table.BtnDrawUp, Acces::Seul, [&] {
+            QTimer::singleShot(0, [&] { table.windowHandle()->close(); });
+            Attendre(8000);
+            finDuHandler = true;  // never: the close unwinds the wait
+        });
+    }));
+    EXPECT_FALSE(finDuHandler);
+    EXPECT_LT(duree.elapsed(), 8000);
+    EXPECT_FALSE(table.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(aide.isNull());
 }
 
 TEST_F(Aide, TheMenuItemOpensItWithoutModality) {

@@ -134,6 +134,30 @@ TEST(Fenetres, SecondaryWindowsCentreOverTheTable) {
     }
 }
 
+TEST(Fenetres, FirstDialogIsCentredAgainOnceItsFrameIsKnown) {
+    // As at the first start: the dialog is placed while the table has no
+    // frame yet, so its outer size is only guessed.
+    Reglages r;
+    Langage l("UK");
+    QWidget table;
+    table.setGeometry(200, 100, 670, 530);
+    Langue langue(&table, r);
+    table.show();
+    langue.show();
+    const auto centre = [&] {
+        const QRect t = table.frameGeometry();
+        const QRect d = langue.frameGeometry();
+        return QPoint(t.x() + (t.width() - d.width()) / 2, t.y() + (t.height() - d.height()) / 2);
+    };
+    ASSERT_NE(langue.frameGeometry().size(), langue.size()) << "no frame on this platform";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return langue.frameGeometry().topLeft() == centre(); }, 5000))
+        << langue.frameGeometry().x() << "," << langue.frameGeometry().y();
+    // Moved by the player afterwards, it stays where it was put.
+    langue.move(10, 20);
+    QTest::qWait(20);
+    EXPECT_EQ(langue.pos(), QPoint(10, 20));
+}
+
 TEST(Liens, TargetsByLanguage) {
     Reglages r;
     for (const char* code : {"UK", "", "DE", "fr"}) {
