@@ -1,6 +1,7 @@
 #include "assets/magasin.h"
 
 #include "assets/inventaire.h"
+#include "platform/polices.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -180,6 +181,8 @@ std::vector<Rendu> RenduTout(const std::vector<const EntreeInventaire*>& entrees
 
 MagasinImages::MagasinImages(
     std::initializer_list<std::span<const EntreeInventaire>> inventaires) {
+    // The fonts are registered here, before the drawing threads start.
+    Polices();
     std::vector<const EntreeInventaire*> entrees;
     for (auto inventaire : inventaires)
         for (const EntreeInventaire& e : inventaire)

@@ -2,13 +2,19 @@
 
 #include <QtGlobal>
 
+#include "platform/polices.h"
+
 Etiquette::Etiquette(QWidget* parent, int left, int top, int width, int height,
                      const QString& caption, QColor couleur, bool gras)
     : QLabel(caption, parent) {
     setGeometry(left, top, width, height);
-    // Verdana is not on every system; 9.75 pt is 13 px at the design's 96 dpi.
-    QFont f(QStringLiteral("Verdana"));
+    // The design's Verdana 9.75 pt is 13 px at its 96 dpi; the game's own
+    // sans-serif font stands in for it on every system.
+    QFont f(Polices().sans);
     f.setPixelSize(13);
+    // unhinted, so that a caption looks the same whatever the system's
+    // font configuration
+    f.setHintingPreference(QFont::PreferNoHinting);
     f.setBold(gras);
     setFont(f);
     QPalette pal = palette();

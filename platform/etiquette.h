@@ -9,7 +9,7 @@
 
 class Etiquette : public QLabel {
 public:
-    // Verdana 9.75 pt (13 px), bold or not; falls back to DejaVu Sans.
+    // The game's sans-serif font at 13 px (the design's 9.75 pt), bold or not.
     Etiquette(QWidget* parent, int left, int top, int width, int height, const QString& caption,
               QColor couleur, bool gras = true);
 

@@ -16,6 +16,7 @@
 #include "shell/centrage.h"
 #include "common/disposition.h"
 #include "shell/dialogues_commun.h"
+#include "platform/polices.h"
 
 namespace td = textes_dialogues;
 
@@ -31,7 +32,7 @@ QPointer<MonHelp> aideOuverte;
 
 QLabel* EtiquetteAide(QWidget* parent, int pixels, bool gras, QColor couleur) {
     auto* e = new QLabel(parent);
-    QFont police(QStringLiteral("Verdana"));
+    QFont police(Polices().sans);
     police.setPixelSize(pixels);
     police.setBold(gras);
     e->setFont(police);

@@ -4,6 +4,8 @@
 set -euo pipefail
 
 paquets=(g++ make cmake libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev)
+# The fonts the game registers from their files and draws with.
+paquets+=(fonts-dejavu-core fonts-dejavu-extra)
 # To look at the game without a screen, and for the contact sheet and the
 # start-up measurements.
 if [[ "${1:-}" == "--outils" ]]; then

@@ -146,7 +146,10 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
     p.setTransform(avant);
 }
 
-QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite) {
+QPainterPath TexteAjuste(const QString& texte, const QFont& policeDemandee, const QRectF& boite) {
+    // Unhinted outlines: the same whatever the system's font configuration.
+    QFont police = policeDemandee;
+    police.setHintingPreference(QFont::PreferNoHinting);
     // Cap height measured on a letter without descender, so Q and J keep
     // the same height as K.
     static std::map<QString, qreal> hautsCap;  // per font, measured once

@@ -2,6 +2,7 @@
 
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
+#include "platform/polices.h"
 
 #include <cmath>
 #include <numbers>
@@ -340,7 +341,7 @@ void Bonapart(QPainter& p, const QRectF& r) {
     }
     p.setTransform(avant);
     static const QPainterPath annee = [] {
-        QFont f(QStringLiteral("DejaVu Serif"), 20, QFont::Bold);
+        QFont f(Polices().serif, 20, QFont::Bold);
         return TexteAjuste(QStringLiteral("1858"), f, QRectF(26, 43.5, 19, 9));
     }();
     p.drawPath(annee);

@@ -3,6 +3,7 @@
 
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
+#include "platform/polices.h"
 
 #include <map>
 
@@ -25,7 +26,7 @@ struct Index {
 const Index& Indices() {
     static const Index idx = [] {
         Index i;
-        QFont f(QStringLiteral("DejaVu Sans"), 20, QFont::Bold);
+        QFont f(Polices().sans, 20, QFont::Bold);
         for (int v = 1; v <= 13; ++v)
             i.rangs[static_cast<size_t>(v - 1)] = TexteAjuste(TexteRang(v), f, QRectF(1.5, 4, 12, 10));
         return i;

@@ -3,6 +3,7 @@
 
 #include "assets/cartes/cartes.h"
 #include "assets/cartes/outils_cartes.h"
+#include "platform/polices.h"
 
 #include <cmath>
 #include <numbers>
@@ -24,7 +25,7 @@ QColor Encre(int couleur) { return EstRouge(couleur) ? kBrique : kEncre; }
 const std::array<QPainterPath, 13>& Rangs() {
     static const std::array<QPainterPath, 13> rangs = [] {
         std::array<QPainterPath, 13> r;
-        QFont f(QStringLiteral("DejaVu Serif"), 20, QFont::Black);
+        QFont f(Polices().serif, 20, QFont::Black);
         f.setStretch(QFont::Condensed);
         for (int v = 1; v <= 13; ++v)
             r[static_cast<size_t>(v - 1)] = TexteAjuste(TexteRang(v), f, QRectF(3.5, 4.5, 10.5, 10));

@@ -1,6 +1,7 @@
 #include "assets/scene/outils.h"
 
 #include "assets/scene/dessins.h"
+#include "platform/polices.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -27,7 +28,7 @@ void Lisse(QPainter& p) {
 namespace {
 
 QFont Police(int taillePx, bool serif, bool gras) {
-    QFont f(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+    QFont f(serif ? Polices().serif : Polices().sans);
     f.setPixelSize(taillePx);
     f.setBold(gras);
     f.setStyleStrategy(QFont::PreferAntialias);
