@@ -43,8 +43,9 @@ sanitize: deps
 
 contact-sheet: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target contact_sheet
+	@cmake --build $(BUILD) -j $(JOBS) --target contact_sheet contact_sheet_table
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/assets/contact_sheet contact-sheet
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/render/contact_sheet_table contact-sheet
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD) $(SAN_BUILD)

@@ -182,6 +182,18 @@ TEST_F(Arme, GameStartStopsAllTenFaceTimersTheGirlsTellsToo) {
     QTest::qWait(40);
     EXPECT_EQ(form.TimerFilleTicYeux->Ticks(), ticks);
     EXPECT_EQ(form.FenetreVisage->Surface(), avant);
+
+    // The next game's body starts its idle timers again, enabled.
+    e.partie.PersoCowboy = 2;
+    {
+        HasardScript h{0.0, 0.0, 0.0};
+        form.AffCowboy();
+    }
+    for (Minuterie* m : {form.TimerMexCigare, form.TimerCligne, form.TimerYeuxPlisses}) {
+        EXPECT_TRUE(m->Enabled());
+        EXPECT_GT(m->Interval(), 0);
+    }
+    EXPECT_FALSE(form.TimerFilleTicYeux->Enabled());
 }
 
 }  // namespace
