@@ -37,6 +37,16 @@ inline const Bilingue JaiPerdu{"I lose", "J'ai perdu"};
 inline const Bilingue JaiGagneLaPartie{"I win the game !", "J'ai gagné la partie !"};
 inline const Bilingue JaiPerduLaPartie{"I lost the game !", "J'ai perdu la partie !"};
 
+// The box at the end of a tournament won: title, then the text around the
+// number of hands, a blank line and the last words.
+inline const Phrase Felicitations{"Congratulations !", "Félicitation !"};
+inline const Phrase BandeBattueDebut{"You defeat the band with ",
+                                     "Vous avez battu la bande complète en "};
+inline const Phrase BandeBattueFin{" hits !", " coups !"};
+inline const Phrase FaitesMieux{
+    "Try to do better !",
+    "Essayez de faire encore mieux pour participer bientot à notre concours mondial !"};
+
 // Taking the pot after the player's fold: each character's own remark, the
 // same in both languages.
 inline const Bilingue RemarqueCowboy{"Yeahhh...", "Yeahhh..."};

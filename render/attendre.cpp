@@ -7,6 +7,7 @@
 
 #include "common/etat.h"
 #include "platform/fenetre_table.h"
+#include "platform/picture.h"
 
 void Attendre(const int16_t& Tmp) {
     FenetreTable* table = FenetreTable::Instance();
@@ -30,10 +31,14 @@ void Attendre(const int16_t& Tmp) {
     if (table) table->Active();
 }
 
-void AttenteOK() {
+void AttenteOK(Picture& Bobble, const std::function<void()>& apresPasse) {
     PorteeAttenteOK portee;
     FenetreTable* table = FenetreTable::Instance();
-    const bool& ok = EtatDuJeu().mises.OKClique;
+    bool& ok = EtatDuJeu().mises.OKClique;
+    Bobble.Show();
+    Bobble.Refresh();
+    // Left true by the last showdown: cleared, or this one would not wait.
+    ok = false;
     while (!ok) {
         if (table) {
             if (table->Fermee()) break;  // nobody is left to press OK
@@ -41,5 +46,8 @@ void AttenteOK() {
         }
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         VerifieFermeture();
+        if (apresPasse) apresPasse();
     }
+    ok = true;
+    Bobble.Hide();
 }

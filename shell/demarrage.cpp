@@ -145,6 +145,12 @@ void Form_Load(Form1& f) {
     intro.exec();
 }
 
+void DisposeTable(Form1& f) {
+    PoseDisposition(DispositionDuJeu());
+    PoseBoutons(f);
+    PoseCadreCartes(f);
+}
+
 void LangueMenu(Form1& f) {
     if (!EtatDuJeu().reglages.Francais()) return;
     namespace m = textes_shell::menus;

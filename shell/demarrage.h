@@ -16,6 +16,10 @@ std::string CheminReglages(const QString& dossier);
 // intro, modally; returns when the intro is closed.
 void Form_Load(Form1& f);
 
+// The table laid out as the start-up leaves it, without its dialogs: the
+// layout constants, the buttons at their places and the frame of the cards.
+void DisposeTable(Form1& f);
+
 // French menu captions and button pictures when the language is "FR";
 // nothing otherwise.
 void LangueMenu(Form1& f);

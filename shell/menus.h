@@ -3,8 +3,7 @@
 
 class Form1;
 
-// Connects every menu item to its handler; the items of later game modes
-// are present and do nothing yet.
+// Connects every menu item to its handler and gives the table its game flow.
 void ConnecteMenus(Form1& f);
 
 // Closes the table window; the run ends when no window of it is left.

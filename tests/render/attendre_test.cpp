@@ -209,7 +209,7 @@ TEST_F(TableEnAttente, OkWaitRunsWithTheTableEnabledUntilOkIsPressed) {
             CliqueDraw();  // another action: refused
             QTest::mouseClick(Fenetre(), Qt::LeftButton, {}, pointOK);
         });
-        AttenteOK();
+        AttenteOK(*form.Bobble);
         attenteFinie = true;
     });
     form.Desactive();  // left disabled by a press: the OK wait enables it
@@ -224,6 +224,44 @@ TEST_F(TableEnAttente, OkWaitRunsWithTheTableEnabledUntilOkIsPressed) {
     form.BtnDrawUp->SurClic([&] { QTest::mouseClick(Fenetre(), Qt::LeftButton, {}, pointOK); });
     CliqueDraw();
     EXPECT_FALSE(ok);
+}
+
+TEST_F(TableEnAttente, EachOkWaitWaitsForItsOwnOkWithTheBubbleShown) {
+    auto& ok = EtatDuJeu().mises.OKClique;
+    form.BtnOKUp->Move(551, 200);
+    form.TrameOK->Hide();
+    form.BtnOKUp->SurClic([&] { ok = true; }, Acces::PendantAttenteOK);
+    const QPoint pointOK = SurTable({551 + 40, 200 + 27});
+    // Two showdowns in a row: the first leaves the flag set, and the
+    // second must still wait for a click of its own.
+    for (int attente = 0; attente < 2; ++attente) {
+        int passes = 0, passesAvantOK = -1;
+        bool bulleVue = false;
+        Pendant(20, [&] {
+            bulleVue = form.Bobble->isVisible();
+            passesAvantOK = passes;
+            QTest::mouseClick(Fenetre(), Qt::LeftButton, {}, pointOK);
+        });
+        AttenteOK(*form.Bobble, [&] { ++passes; });
+        EXPECT_TRUE(bulleVue) << attente;
+        EXPECT_GE(passesAvantOK, 0) << "ended before OK, wait " << attente;
+        EXPECT_GT(passes, passesAvantOK);
+        EXPECT_TRUE(ok);
+        EXPECT_FALSE(form.Bobble->isVisible());
+    }
+}
+
+TEST_F(TableEnAttente, APassHookThatThrowsAbandonsTheOkWait) {
+    struct Abandon {};
+    bool abandonne = false;
+    Pendant(10, [] {});
+    try {
+        AttenteOK(*form.Bobble, [] { throw Abandon{}; });
+    } catch (const Abandon&) {
+        abandonne = true;
+    }
+    EXPECT_TRUE(abandonne);
+    EXPECT_FALSE(PorteeAttenteOK::EnCours());
 }
 
 TEST_F(TableEnAttente, ClosingDuringAWaitUnwindsTheHandlerAndClosesTheTable) {
@@ -257,7 +295,7 @@ TEST_F(TableEnAttente, ExitChosenDuringTheOkWaitUnwindsANestedWaitToo) {
     form.BtnDrawUp->SurClic([&] {
         form.TimerYeuxAnime->SetInterval(5);
         Pendant(40, [&] { form.MenuExit->trigger(); });
-        AttenteOK();
+        AttenteOK(*form.Bobble);
         apres = true;
     });
     CliqueDraw();

@@ -1,0 +1,199 @@
+// Starting a hand: first speaker, the scene of a first hand, the deal, the
+// antes, both hands, and the opening.
+#include "common/disposition.h"
+#include "common/etat.h"
+#include "common/hasard.h"
+#include "render/attendre.h"
+#include "render/form1.h"
+#include "rules/decisions.h"
+#include "rules/plaques.h"
+#include "table/jeu.h"
+#include "table/jeu_interne.h"
+
+namespace {
+
+// The face window takes the size of the character's face pictures.
+const char* const kVisages[] = {"YeuxPlisses", "MexVisage", "FilleYeuxFermes"};
+
+const GeoPerso& GeoDe(int perso) {
+    const Disposition& d = DispositionDuJeu();
+    if (perso == PersoCowboyCowboy) return d.GeoCowboy;
+    if (perso == PersoCowboyMexicain) return d.GeoMex;
+    return d.GeoFille;
+}
+
+}  // namespace
+
+Carte TireCarte(Donne& donne, MarqueCarte marque) {
+    do {
+        donne.Valeur = static_cast<int16_t>(Tirage(13, 1));
+        donne.Couleur = static_cast<int16_t>(Tirage(4, 1));
+    } while (donne.Paquet(donne.Valeur, donne.Couleur) != MarqueCarte::Libre);
+    donne.Paquet(donne.Valeur, donne.Couleur) = marque;
+    return {donne.Valeur, donne.Couleur};
+}
+
+void Jeu::NouvelleMise() {
+    Partie& p = e.partie;
+    Mises& m = e.mises;
+    Donne& donne = e.donne;
+    Scene& scene = e.scene;
+    const Reglages& r = e.reglages;
+    const Disposition& d = DispositionDuJeu();
+
+    f.TrameOK->Show();
+    f.TrameDraw->Show();
+    ++p.NbCoups;
+    f.Desactive();
+    f.FenetreVisage->Hide();
+    f.FenetreMains->Hide();
+
+    // Where the character stands.
+    const GeoPerso& geo = GeoDe(p.PersoCowboy);
+    scene.CowboyX = geo.CorpsX;
+    scene.CowboyY = geo.CorpsY;
+    scene.PosMainsX = geo.MainsX;
+    scene.PosMainsY = geo.MainsY;
+    scene.PosVisageX = geo.VisageX;
+    scene.PosVisageY = geo.VisageY;
+    const int perso = p.PersoCowboy >= 1 && p.PersoCowboy <= 3 ? p.PersoCowboy : PersoCowboyFille;
+    const QImage& visage = ImageMagasin(kVisages[perso - 1]);
+    f.FenetreVisage->Move(scene.PosVisageX, scene.PosVisageY, visage.width(), visage.height());
+    const QImage& mains = ImageMagasin("Mains");
+    f.FenetreMains->Move(scene.PosMainsX, scene.PosMainsY, mains.width(), mains.height());
+
+    // The opening alternates; 2 draws the first one.
+    if (m.ParleEnPremier == 1)
+        m.ParleEnPremier = 0;
+    else if (m.ParleEnPremier == 0)
+        m.ParleEnPremier = 1;
+    else if (m.ParleEnPremier == 2)
+        m.ParleEnPremier = Rnd() > 0.5 ? 1 : 0;  // nearest, a half to the even 0
+
+    m.JoueurParole = false;
+    m.CowboyParole = false;
+    m.ApresDraw = false;
+    m.CowboyBluffe = false;
+    m.MiseCourante = 0;
+
+    // After two passes the pot and its bills stay on the table.
+    if (!m.Redonne) f.RecopieTable(*f.FenetrePot);
+
+    for (Picture* c : f.Cards) {
+        c->Hide();
+        c->SetTop(d.TopCarteNormale);
+    }
+    for (Picture* c : f.Cards) c->SetEnabled(false);
+
+    if (m.NouvellePartie) {
+        f.Table->Clear();
+        f.AffBackground();
+        f.AffCowboy();
+        f.RecopieTable(*f.PileBilletsPlayer);
+        f.RecopieTable(*f.PileBilletsCowboy);
+    }
+
+    // The hands and face windows wiped with the table under them.
+    f.RecopieTable(*f.FenetreMains);
+    f.RecopieTable(*f.FenetreVisage);
+
+    // Nothing offered while the hand is dealt.
+    for (Picture* c : {f.TrameDraw, f.TrameCall, f.TrameFold, f.TrameCheck, f.TramePass}) c->Show();
+    CouvrePlaques();
+    f.BtnCheckUp->Hide();
+    f.BtnCallUp->Show();
+    f.BtnFoldUp->Hide();
+    f.BtnPassUp->Show();
+    f.BtnRaise->Hide();
+    f.BtnBet->Show();
+    for (Picture* barre : {f.PotMoneyBar, f.PlayerMoneyBar, f.CowboyMoneyBar}) {
+        barre->Show();
+        barre->Refresh();
+    }
+    Pompe();
+
+    m.ApresDraw = false;
+
+    if (m.NouvellePartie) {
+        f.ConstruitPiles();
+        m.NouvellePartie = false;
+    }
+
+    // The deal: a back on each card, the opponent's fan growing by one.
+    for (int k = 1; k <= 5; ++k) {
+        Picture& carte = *f.Cards[k - 1];
+        f.PeintDos(carte);
+        carte.Show();
+        Attendre(r.DelayCard);
+        f.AffMainsCartes(k);
+    }
+    Attendre(r.DelayTurn);
+
+    // Antes.
+    f.AffBilletsPlayer(m.MiseDepart, "-");
+    f.AffBilletsCowboy(m.MiseDepart, "-");
+    if (!m.Redonne) {
+        e.argent.pot = 2 * m.MiseDepart;
+    } else {
+        e.argent.pot += 2 * m.MiseDepart;
+        m.Redonne = false;
+    }
+    f.MontreArgent();
+    f.AddBilletsPot(1);
+    Attendre(r.DelayCard);
+    f.AddBilletsPot(1);
+
+    // A fresh deck; the opponent's cards first, unseen, then the player's,
+    // turned face up one by one.
+    donne.Paquet.Vide();
+    for (Carte& carte : donne.CartesCowboy) carte = TireCarte(donne, MarqueCarte::Cowboy);
+    for (int n = 0; n < 5; ++n) {
+        donne.CartesPlayer[n] = TireCarte(donne, MarqueCarte::Player);
+        Picture& carte = *f.Cards[n];
+        f.PeintFace(carte, donne.Valeur, donne.Couleur);
+        carte.Show();
+        carte.update();
+        Attendre(r.DelayCard);
+    }
+
+    f.ArmeTics();
+
+    if (m.ParleEnPremier == 1) {
+        // The player opens.
+        f.TramePass->Hide();
+        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
+        RegleDesPlaques();
+    } else {
+        const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
+        const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
+        Dit(dite.phrase);
+        Parole(true);
+        if (GenreAction(dite.code) == "PA") {
+            m.MiseCourante = 0;
+            m.CowboyParole = true;
+            f.BtnRaise->Hide();
+            f.BtnBet->Show();
+            for (int i : {0, 1, 2, 6}) f.TramePlaque[i].Hide();
+            RegleDesPlaques();
+            if (e.argent.player > 0 && e.argent.cowboy > 0) {
+                // Pass or bet; Call visible but covered.
+                f.BtnFoldUp->Hide();
+                f.TrameCall->Show();
+                f.BtnPassUp->Show();
+                f.TramePass->Hide();
+            } else {
+                // An ante took someone's last $10: only Check.
+                f.TrameCall->Hide();
+                f.BtnCallUp->Hide();
+                f.BtnFoldUp->Show();
+                f.TrameFold->Show();
+                f.BtnPassUp->Hide();
+                f.BtnCheckUp->Show();
+                f.TrameCheck->Hide();
+            }
+        } else {
+            MiseCowboy(dite.code);
+        }
+    }
+    f.Active();
+}

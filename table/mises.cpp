@@ -1,0 +1,178 @@
+// The player's money actions: bet or raise with the plates, call, fold,
+// pass or check, and the opponent's answers.
+#include "common/etat.h"
+#include "render/attendre.h"
+#include "render/form1.h"
+#include "rules/decisions.h"
+#include "rules/plaques.h"
+#include "rules/second_tour.h"
+#include "table/jeu.h"
+
+void Jeu::BtnBill50Up_Click() {
+    AppuiBouton(*f.BtnBill50Up, *f.BtnBill50Down);
+    MiseJoueur(50);
+}
+
+void Jeu::BtnBill20Up_Click() {
+    AppuiBouton(*f.BtnBill20Up, *f.BtnBill20Down);
+    MiseJoueur(20);
+}
+
+void Jeu::BtnBill10Up_Click() {
+    AppuiBouton(*f.BtnBill10Up, *f.BtnBill10Down);
+    MiseJoueur(10);
+}
+
+void Jeu::MiseJoueur(const int16_t& Montant) {
+    Mises& m = e.mises;
+    const int16_t DelayTurn = e.reglages.DelayTurn;
+
+    // Nothing else may be pressed meanwhile; Call takes the shared place.
+    CouvrePlaques();
+    for (Picture* c : {f.TrameFold, f.TramePass, f.TrameCall}) c->Show();
+    f.BtnCallUp->Show();
+    f.BtnCheckUp->Hide();
+
+    // A raise first calls what the opponent put in.
+    const bool relance = f.BtnRaise->Visible();
+    PaieAuPot(true, relance ? Montant + m.MiseCourante : Montant);
+    m.MiseCourante = Montant;
+    Attendre(DelayTurn);
+
+    const CodeAction reponse =
+        m.ApresDraw ? ActionCowboyApresDraw2(e, e.argent) : ActionCowboyAvantDraw2(e, e.argent);
+    const ParoleCowboy dite =
+        BaisseRelance(reponse, m.MiseCourante, e.argent.cowboy, e.argent.player);
+    Dit(dite.phrase);
+    Parole();
+
+    if (dite.code == "CA") {
+        PaieAuPot(false, m.MiseCourante);
+        Attendre(DelayTurn);
+        m.MiseCourante = 0;
+        if (m.ApresDraw) {
+            Abattage();
+        } else {
+            DispositionDrawJoueur();
+        }
+    } else if (GenreAction(dite.code) == "RA") {
+        const int relanceCowboy = MontantAction(dite.code);
+        PaieAuPot(false, m.MiseCourante + relanceCowboy);
+        m.MiseCourante = static_cast<int16_t>(relanceCowboy);
+        Attendre(DelayTurn);
+        DispositionReponseMise();
+    } else {
+        // The opponent folds: the player takes the pot, no end-of-game test.
+        f.AffBilletsPlayer(e.argent.pot, "+");
+        e.argent.pot = 0;
+        f.MontreArgent();
+        Attendre(DelayTurn);
+        m.MiseCourante = 0;
+        NouvelleMise();
+    }
+    f.Active();
+}
+
+void Jeu::BtnCallUp_Click() {
+    Mises& m = e.mises;
+    AppuiBouton(*f.BtnCallUp, *f.BtnCallDown);
+    m.MiseSuivie = m.MiseCourante;
+    m.MiseCourante = 0;
+    PaieAuPot(true, m.MiseSuivie);
+    f.TrameCall->Show();
+
+    if (m.ApresDraw) {
+        // The enabling comes from the next deal or the end of the game.
+        Abattage();
+        return;
+    }
+
+    // The opponent, whose bet was called, draws first.
+    Attendre(e.reglages.DelayTurn);
+    TirageCowboy(false);
+    f.TramePass->Show();
+    f.TrameFold->Show();
+    f.BtnOKUp->Hide();
+    f.BtnDrawUp->Show();
+    f.TrameDraw->Hide();
+    f.TrameCall->Show();
+    CouvrePlaques();
+    for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(true);
+    m.ApresDraw = true;
+    for (Picture* c : f.Cards) c->SetEnabled(true);
+    f.Active();
+}
+
+void Jeu::BtnFoldUp_Click() {
+    f.Desactive();
+    e.mises.MiseCourante = 0;
+    AppuiBouton(*f.BtnFoldUp, *f.BtnFoldDown);
+    f.TrameFold->Show();
+    f.TrameCall->Show();
+    CouvrePlaques();
+
+    switch (e.partie.PersoCowboy) {
+    case PersoCowboyCowboy: Dit(TextesJeu::RemarqueCowboy); break;
+    case PersoCowboyMexicain: Dit(TextesJeu::RemarqueMexicain); break;
+    default: Dit(TextesJeu::RemarqueFille); break;
+    }
+    Parole();
+
+    // The opponent takes the pot; a fold never ends the game.
+    f.AffBilletsCowboy(e.argent.pot, "+");
+    e.argent.pot = 0;
+    f.MontreArgent();
+    Attendre(e.reglages.DelayTurn);
+    NouvelleMise();
+    f.Active();
+}
+
+void Jeu::BtnPassUp_Click() {
+    Mises& m = e.mises;
+    const int16_t DelayTurn = e.reglages.DelayTurn;
+    f.Desactive();
+    m.MiseCourante = 0;
+    AppuiBouton(*f.BtnPassUp, *f.BtnPassDown);
+    f.TramePass->Show();
+    CouvrePlaques();
+
+    if (!m.ApresDraw && m.CowboyParole) {
+        // The opponent passed first and the player passes too: no sentence,
+        // the pot stays for the next hand.
+        m.Redonne = true;
+        Attendre(DelayTurn);
+        NouvelleMise();
+        return;
+    }
+
+    if (!m.ApresDraw && e.argent.player > 0 && e.argent.cowboy > 0) {
+        // The pass of the first betting turn.
+        m.JoueurParole = true;
+        const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
+        const ParoleCowboy dite =
+            BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::PasseAussi);
+        Dit(dite.phrase);
+        Parole(true);
+        if (GenreAction(dite.code) == "PA") {
+            m.Redonne = true;
+            Attendre(DelayTurn);
+            NouvelleMise();
+        } else {
+            MiseCowboy(dite.code);
+        }
+        f.Active();
+        return;
+    }
+
+    // A check: after the draw, or before it while someone has no money.
+    Attendre(DelayTurn);
+    const CodeAction choix = ActionCowboyCheckBet(e, e.argent);
+    const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Verifie);
+    Dit(dite.phrase);
+    Parole();
+    if (GenreAction(dite.code) == "CH")
+        Abattage();
+    else
+        MiseCowboy(dite.code);
+    f.Active();
+}

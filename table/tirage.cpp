@@ -1,0 +1,119 @@
+// Both draws: the opponent's (before or after the player's) and the
+// player's, which ends with the opening of the second betting turn.
+#include <array>
+
+#include "common/disposition.h"
+#include "common/etat.h"
+#include "render/attendre.h"
+#include "render/form1.h"
+#include "rules/plaques.h"
+#include "rules/second_tour.h"
+#include "rules/tirage_cowboy.h"
+#include "table/jeu.h"
+#include "table/jeu_interne.h"
+
+void Jeu::TirageCowboy(bool ApresJoueur) {
+    const Reglages& r = e.reglages;
+    const TirageDecide tirage = ChoixTirageCowboy(e, e.argent, ApresJoueur);
+    Dit(tirage.phrase);
+    Parole();
+
+    // The hands show the kept cards, then take the new ones one by one.
+    const int K = static_cast<int>(tirage.garde.size());
+    for (int i = K; i <= 5; ++i) {
+        f.AffMainsCartes(i);
+        Attendre(i == K ? r.DelayTurn : r.DelayCard);
+    }
+    e.donne.GardeCowboy = tirage.garde;
+
+    // Drawing first, the tells judge the hand before the new cards come.
+    if (!ApresJoueur) f.ArmeTics();
+    TireNouvellesCartes(e.donne, tirage.garde);
+    if (ApresJoueur) f.ArmeTics();
+}
+
+void Jeu::BtnDrawUp_Click() {
+    Mises& m = e.mises;
+    Donne& donne = e.donne;
+    const Reglages& r = e.reglages;
+    const Disposition& d = DispositionDuJeu();
+
+    f.Desactive();
+    m.MiseCourante = 0;
+    AppuiBouton(*f.BtnDrawUp, *f.BtnDrawDown);
+    f.TrameDraw->Show();
+    for (Picture* c : f.Cards) c->SetEnabled(false);
+
+    // The marked cards leave, back at their normal height.
+    donne.NbCartesChangees = 0;
+    for (Picture* c : f.Cards) {
+        if (c->Top() != d.TopCarteChoisie) continue;
+        ++donne.NbCartesChangees;
+        c->Hide();
+        c->SetTop(d.TopCarteNormale);
+        Attendre(r.DelayCard);
+    }
+
+    // A back in each empty place...
+    std::array<bool, 5> nouvelle{};
+    for (int i = 0; i < 5; ++i) {
+        Picture& c = *f.Cards[i];
+        if (c.Visible()) continue;
+        nouvelle[i] = true;
+        f.PeintDos(c);
+        c.Show();
+        if (i != 4) Attendre(r.DelayCard);
+    }
+    Attendre(r.DelayTurn);
+
+    // ...then its new face, from the cards neither hand has held.
+    for (int i = 0; i < 5; ++i) {
+        if (!nouvelle[i]) continue;
+        donne.CartesPlayer[i] = TireCarte(donne, MarqueCarte::Player);
+        Picture& c = *f.Cards[i];
+        f.PeintFace(c, donne.Valeur, donne.Couleur);
+        c.update();
+        Attendre(r.DelayCard);
+    }
+
+    for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(false);
+    Attendre(r.DelayTurn);
+
+    if (!m.ApresDraw) {
+        // The opponent draws second; the player opens the second turn.
+        TirageCowboy(true);
+        f.TramePass->Hide();
+        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
+        RegleDesPlaques();
+        f.BtnRaise->Hide();
+        f.BtnBet->Show();
+        f.BtnFoldUp->Hide();
+        f.BtnPassUp->Show();
+        m.ApresDraw = true;
+        f.Active();
+        return;
+    }
+
+    // The opponent drew first: it opens the second turn.
+    const CodeAction choix = ActionCowboyApresDraw(e, e.argent);
+    const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
+    Dit(dite.phrase);
+    Parole();
+    if (GenreAction(dite.code) == "PA") {
+        m.CowboyParole = true;
+        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
+        RegleDesPlaques();
+        // Check or bet; Fold visible but covered.
+        f.BtnFoldUp->Show();
+        f.TrameFold->Show();
+        f.BtnRaise->Hide();
+        f.BtnBet->Show();
+        f.TramePass->Hide();
+        f.BtnCallUp->Hide();
+        f.BtnCheckUp->Show();
+        f.TrameCheck->Hide();
+    } else {
+        MiseCowboy(dite.code);
+    }
+    f.Active();
+}

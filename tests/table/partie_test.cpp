@@ -1,0 +1,282 @@
+// Starting games from the menu and the end of a game: the tournament's
+// progress, the unlock marker, the settings written, the congratulations.
+#include <algorithm>
+
+#include "table_outils.h"
+
+namespace {
+
+using Partie_ = TableDeJeu;
+
+TEST_F(Partie_, HardTournamentStartsWithTheLevelsMoneyAndTheCowboysPersonality) {
+    E().partie.NbCoups = 77;  // a count left by training
+    // What the table shows at each pass of events, while the game starts.
+    E().reglages.DelayTurn = 1;
+    std::vector<std::string> vus;
+    QTimer sonde;
+    QObject::connect(&sonde, &QTimer::timeout, [&] {
+        const std::string vu = std::to_string(E().partie.NbCoups) + " " + f.PlayerMoney[0].Texte() +
+                               " " + f.CowboyMoney[0].Texte() + " " + f.Pot[0].Texte();
+        if (vus.empty() || vus.back() != vu) vus.push_back(vu);
+    });
+    sonde.start(0);
+    HasardScript s(Tirages().PremiereDonne(500, mains::Rien, mains::RienJoueur).v);
+    f.TournHard->trigger();
+    sonde.stop();
+    // The count is reset before the first deal, and the captions are fresh
+    // before the antes.
+    ASSERT_FALSE(vus.empty());
+    EXPECT_EQ(vus.front().substr(0, 2), "0 ");
+    EXPECT_NE(std::find(vus.begin(), vus.end(), "1 $500 $500 $0"), vus.end());
+
+    const Etat& e = E();
+    EXPECT_TRUE(e.partie.ModeTournoi);
+    EXPECT_EQ(e.partie.PersoCowboy, PersoCowboyCowboy);
+    EXPECT_EQ(e.partie.ArgentTournoi, 500);
+    EXPECT_EQ(e.reglages.ArgentDepart, 500);
+    EXPECT_EQ(e.reglages.Skill, 90);
+    EXPECT_EQ(e.reglages.Emotion, 70);
+    EXPECT_EQ(e.reglages.Bluff, 45);
+    EXPECT_EQ(e.reglages.Risk, 25);
+    EXPECT_EQ(e.partie.NbCoups, 1);
+    // After the antes: $490 each, the pot $20, both labels of each pair.
+    EXPECT_EQ(f.PlayerMoney[0].Texte(), "$490");
+    EXPECT_EQ(f.PlayerMoney[1].Texte(), "$490");
+    EXPECT_EQ(f.CowboyMoney[0].Texte(), "$490");
+    EXPECT_EQ(f.Pot[0].Texte(), "$20");
+    EXPECT_EQ(f.Pot[1].Texte(), "$20");
+    // The player opens: Pass and every plate, Bet on the board.
+    EXPECT_EQ(Offerts(), (std::set{BoutonTable::Pass, BoutonTable::Bill50, BoutonTable::Bill20,
+                                   BoutonTable::Bill10}));
+    EXPECT_TRUE(f.BtnBet->isVisible());
+    EXPECT_TRUE(f.BtnCallUp->isVisible()) << "Call shown, covered";
+    EXPECT_TRUE(f.EstActive());
+}
+
+TEST_F(Partie_, TournamentKeepsATrainingSetUpAlreadyPutAside) {
+    Partie& p = E().partie;
+    p.ReglagesSauves = true;
+    p.SauveSkill = 11;
+    p.SauveEmotion = 22;
+    p.SauveBluff = 33;
+    p.SauveRisk = 44;
+    p.SauveArgent = 300;
+    E().reglages.Skill = 66;
+    HasardSuite s;
+    f.TournEasy->trigger();
+    EXPECT_EQ(p.SauveSkill, 11);
+    EXPECT_EQ(p.SauveEmotion, 22);
+    EXPECT_EQ(p.SauveBluff, 33);
+    EXPECT_EQ(p.SauveRisk, 44);
+    EXPECT_EQ(p.SauveArgent, 300);
+    EXPECT_EQ(E().reglages.ArgentDepart, 300);
+}
+
+TEST_F(Partie_, TournamentPutsTheTrainingSetUpAsideOnce) {
+    Reglages& r = E().reglages;
+    r.Skill = 61;
+    r.Emotion = 62;
+    r.Bluff = 63;
+    r.Risk = 64;
+    r.ArgentDepart = 500;
+    HasardSuite s;
+    f.TournEasy->trigger();
+    const Partie& p = E().partie;
+    EXPECT_TRUE(p.ReglagesSauves);
+    EXPECT_EQ(p.SauveSkill, 61);
+    EXPECT_EQ(p.SauveEmotion, 62);
+    EXPECT_EQ(p.SauveBluff, 63);
+    EXPECT_EQ(p.SauveRisk, 64);
+    EXPECT_EQ(p.SauveArgent, 500);
+}
+
+TEST_F(Partie_, CancelledSetUpLeavesTheGameInProgress) {
+    HasardSuite s;
+    f.TournEasy->trigger();
+    const int coups = E().partie.NbCoups;
+    const int player = A().player;
+    surChoose = [this] { E().partie.ChoixAnnule = true; };
+    NouvelEntrainement();
+    EXPECT_TRUE(E().partie.ModeTournoi);
+    EXPECT_EQ(E().partie.NbCoups, coups);
+    EXPECT_EQ(A().player, player);
+}
+
+TEST_F(Partie_, TrainingStartsWithTheSetUpAndEndsTheTournamentMode) {
+    HasardSuite s;
+    f.TournEasy->trigger();
+    const int coups = E().partie.NbCoups;
+    choix.perso = PersoCowboyFille;
+    choix.argent = 300;
+    NouvelEntrainement();
+    EXPECT_FALSE(E().partie.ModeTournoi);
+    EXPECT_EQ(E().partie.PersoCowboy, PersoCowboyFille);
+    EXPECT_EQ(A().player, 290);
+    EXPECT_EQ(A().cowboy, 290);
+    // Training counts on from the tournament's hands.
+    EXPECT_EQ(E().partie.NbCoups, coups + 1);
+}
+
+TEST_F(Partie_, AGameStartStopsEveryFaceTimerTheGirlsTellsIncluded) {
+    choix.perso = PersoCowboyFille;
+    HasardSuite s;
+    NouvelEntrainement();
+    // A tell armed in this game, still pending when the next game starts.
+    f.TimerFilleTicYeux->SetInterval(5000);
+    f.TimerFilleTicBouche->SetInterval(5000);
+    bool tousArretes = false;
+    E().reglages.DelayTurn = 1;  // seen from inside the start's wait
+    QTimer::singleShot(0, [&] {
+        tousArretes = true;
+        for (Minuterie* m : f.TimersVisage) tousArretes = tousArretes && m->Interval() == 0;
+    });
+    choix.perso = PersoCowboyCowboy;
+    NouvelEntrainement();
+    EXPECT_TRUE(tousArretes);
+    EXPECT_EQ(f.TimerFilleTicYeux->Interval(), 0);
+    EXPECT_EQ(f.TimerFilleTicBouche->Interval(), 0);
+}
+
+// ---- The end of a game.
+
+// A showdown about to be played with a given money, hands and mode.
+struct FinDePartie : TableDeJeu {
+    // Leaves the table at the second betting turn, the opponent having
+    // checked, so that Check leads to the showdown.
+    void Prepare(int player, int cowboy, int pot, const Main& mainCowboy, const Main& mainPlayer) {
+        HasardSuite s;
+        NouvelEntrainement();
+        A().player = player;
+        A().cowboy = cowboy;
+        A().pot = pot;
+        f.MontreArgent();
+        PoseMains(mainCowboy, mainPlayer);
+        // Check offered, as after the opponent's check.
+        f.BtnCallUp->Hide();
+        f.BtnCheckUp->Show();
+        f.TrameCheck->Hide();
+        f.TramePass->Show();
+        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
+    }
+};
+
+TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
+    struct Cas {
+        const char* quoi;
+        bool tournoi;
+        int16_t perso;
+        bool gagne;
+        int16_t progressionAvant;
+        int16_t persoApres;
+        bool tournoiApres;
+        int16_t progressionApres;
+        int sauvegardes;
+    } cas[] = {
+        {"tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0},
+        {"tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1},
+        {"tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1},
+        {"training, Mexican beaten", false, 2, true, 0, 2, false, ProgressionMexicain, 1},
+        {"training, girl beaten", false, 3, true, ProgressionMexicain, 3, false, ProgressionTous, 1},
+        {"training, cowboy beaten", false, 1, true, 0, 1, false, 0, 0},
+        {"tournament game lost", true, 2, false, ProgressionMexicain, 2, true, ProgressionMexicain, 0},
+        {"training game lost", false, 3, false, ProgressionTous, 3, false, ProgressionTous, 0},
+        // The marker only rises.
+        {"training, Mexican beaten again", false, 2, true, ProgressionTous, 2, false, ProgressionTous, 1},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        EtatDuJeu() = Etat{};
+        Reglages& r = E().reglages;
+        r.DelayCard = r.DelayTurn = r.DelayBill = 0;
+        r.LangueChoisie = "UK";
+        r.Progression = c.progressionAvant;
+        sauvegardes = 0;
+        choix.perso = c.perso;
+        // The player's straight beats nothing; the opponent's four tens beat it.
+        Prepare(c.gagne ? 390 : 0, c.gagne ? 0 : 390, 410, c.gagne ? mains::Rien : mains::Carre,
+                mains::SuiteJoueur);
+        Partie& p = E().partie;
+        p.ModeTournoi = c.tournoi;
+        p.PersoCowboy = c.perso;
+        p.ArgentTournoi = 400;
+        p.ReglagesSauves = c.tournoi;
+        p.SauveSkill = 12;
+        p.SauveArgent = 300;
+        RepondOK ok;
+        HasardSuite s;
+        Clique(BoutonTable::Check);
+        EXPECT_EQ(ok.Attentes(), 1);
+        EXPECT_EQ(p.PersoCowboy, c.persoApres);
+        EXPECT_EQ(p.ModeTournoi, c.tournoiApres);
+        EXPECT_EQ(r.Progression, c.progressionApres);
+        EXPECT_EQ(sauvegardes, c.sauvegardes);
+        const bool suivante = c.tournoi && c.gagne && c.persoApres <= 3;
+        if (suivante) {
+            // The next opponent, with the level's money and its personality.
+            EXPECT_EQ(A().player, 390);
+            EXPECT_EQ(A().cowboy, 390);
+            EXPECT_EQ(A().pot, 20);
+            EXPECT_EQ(r.Skill, c.persoApres == 2 ? 95 : 100);
+            EXPECT_FALSE(f.Bobble->isVisible());
+        } else {
+            // The table keeps its last state with the closing sentence.
+            EXPECT_TRUE(f.Bobble->isVisible());
+            EXPECT_EQ(Bulle(), c.gagne ? "I lost the game !" : "I win the game !");
+            EXPECT_TRUE(Offerts().empty());
+            EXPECT_TRUE(CartesCliquables().empty());
+            EXPECT_TRUE(f.EstActive());
+        }
+        if (c.persoApres == 4) {
+            EXPECT_EQ(r.Skill, 12) << "training set-up restored";
+            EXPECT_EQ(r.ArgentDepart, 300);
+            EXPECT_FALSE(p.ReglagesSauves);
+            EXPECT_EQ(ok.Boites().size(), 1u);
+        } else {
+            EXPECT_TRUE(ok.Boites().empty());
+        }
+    }
+}
+
+TEST_F(FinDePartie, BeatenBandGetsTheBeatenMedallionAtItsOwnSize) {
+    Prepare(390, 0, 410, mains::Rien, mains::SuiteJoueur);
+    Partie& p = E().partie;
+    p.ModeTournoi = true;
+    p.PersoCowboy = PersoCowboyFille;
+    p.NbCoups = 57;
+    // A mark just beyond the medallion's square must survive the copy.
+    const QRect medaille(580, 25 + 2 * 80, 65, 65);
+    QImage& table = f.Table->Surface();
+    const QPoint dessous(medaille.left(), medaille.bottom() + 1);
+    const QPoint aDroite(medaille.right() + 1, medaille.top());
+    table.setPixel(dessous, qRgb(1, 2, 3));
+    table.setPixel(aDroite, qRgb(4, 5, 6));
+    RepondOK ok;
+    HasardSuite s;
+    Clique(BoutonTable::Check);
+    EXPECT_EQ(table.copy(medaille), ImageMagasin("FilleMed3").convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(table.pixel(dessous), qRgb(1, 2, 3));
+    EXPECT_EQ(table.pixel(aDroite), qRgb(4, 5, 6));
+    ASSERT_EQ(ok.Boites().size(), 1u);
+    EXPECT_EQ(ok.Boites()[0], "Congratulations !|You defeat the band with 57 hits !\n\nTry to do better !");
+}
+
+TEST(TexteFinTournoi, CongratulationsInBothLanguagesWithTheTrueCount) {
+    EXPECT_EQ(TexteBandeBattue(57, false), "You defeat the band with 57 hits !\n\nTry to do better !");
+    EXPECT_EQ(TexteBandeBattue(57, true),
+              "Vous avez battu la bande complète en 57 coups !\n\n"
+              "Essayez de faire encore mieux pour participer bientot à notre concours mondial !");
+    // Past the 16-bit range the count stays true.
+    EXPECT_EQ(TexteBandeBattue(40000, false),
+              "You defeat the band with 40000 hits !\n\nTry to do better !");
+    EXPECT_EQ(TextesJeu::Felicitations.Dans(true), "Félicitation !");
+}
+
+TEST_F(FinDePartie, HandCountDoesNotWrapPastTheSixteenBitRange) {
+    HasardSuite s;
+    f.TournEasy->trigger();
+    E().partie.NbCoups = 32767;
+    jeu->NouvelleMise();
+    EXPECT_EQ(E().partie.NbCoups, 32768);
+}
+
+}  // namespace

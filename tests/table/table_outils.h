@@ -1,0 +1,232 @@
+// The table laid out as at start-up, its game flow, clicks at the buttons'
+// places as a player's would land, and random draws scripted by phase.
+#pragma once
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <vector>
+
+#include "common/etat.h"
+#include "common/hasard.h"
+#include "platform/fenetre_table.h"
+#include "render/form1.h"
+#include "shell/demarrage.h"
+#include "support/hasard_script.h"
+#include "table/jeu.h"
+#include "table/offre.h"
+
+// Draws of the uniform generator, phase by phase, in the order the game
+// takes them. Values that only place bills or time the faces are fixed
+// fillers; the ones that matter are named.
+class Tirages {
+public:
+    std::vector<double> v;
+
+    Tirages& Valeur(double x) { v.push_back(x); return *this; }
+    Tirages& Remplit(int n, double x = 0.1) { v.insert(v.end(), n, x); return *this; }
+    // The first speaker drawn (PremierJoueur 2): 1 the player opens.
+    Tirages& Orateur(int ouvre) { return Valeur(ouvre == 1 ? 0.75 : 0.25); }
+    // The idle face timers of a new character: three intervals.
+    Tirages& Visage() { return Remplit(3, 0.5); }
+    // Two piles built from the base: two draws a level ($10), player first.
+    Tirages& Piles(int p, int c) { return Remplit(2 * (p / 10 + c / 10)); }
+    // A pile growing by `montant` after a gain: two draws a level.
+    Tirages& Gain(int montant) { return Remplit(2 * (montant / 10)); }
+    // k bills thrown on the pot: picture, steps, place, two per bill.
+    Tirages& Pot(int k) { return Remplit(5 + 2 * k); }
+    Tirages& Carte(::Carte c) {
+        v.push_back(ValeurPour(c.valeur - 1, 13));
+        v.push_back(ValeurPour(c.couleur - 1, 4));
+        return *this;
+    }
+    Tirages& Main(const ::Main& m) {
+        for (const ::Carte& c : m) Carte(c);
+        return *this;
+    }
+    // The tell draw that shows no tell (0 is never above self-control).
+    Tirages& SansTell() { return Valeur(R(0)); }
+    // The opponent's keep choice: two draws a candidate.
+    Tirages& Choix(bool limite = false) { return Remplit(limite ? 32 : 64, 0.5); }
+    // Antes and the deal of a hand after the first: two bills, both hands, the tell.
+    Tirages& Donne(const ::Main& cowboy, const ::Main& player) {
+        return Pot(1).Pot(1).Main(cowboy).Main(player).SansTell();
+    }
+    // The first hand of a game: the face timers, both piles, then the deal.
+    Tirages& PremiereDonne(int argent, const ::Main& cowboy, const ::Main& player) {
+        return Visage().Piles(argent, argent).Donne(cowboy, player);
+    }
+};
+
+// Scripted values first, then a seeded generator for whatever follows.
+class HasardSuite final : public SourceHasard {
+public:
+    explicit HasardSuite(std::vector<double> debut = {}, uint64_t graine = 1)
+        : debut_(std::move(debut)), generateur_(graine) {
+        InstalleHasard(this);
+    }
+    ~HasardSuite() override { InstalleHasard(nullptr); }
+    double Rnd() override {
+        ++tires_;
+        return suivant_ < debut_.size() ? debut_[suivant_++] : generateur_.Rnd();
+    }
+    // Scripted values not drawn yet.
+    std::size_t Restants() const { return debut_.size() - suivant_; }
+    std::size_t Tires() const { return tires_; }
+
+private:
+    std::vector<double> debut_;
+    std::size_t suivant_ = 0;
+    std::size_t tires_ = 0;
+    HasardHorloge generateur_;
+};
+
+// A few fixed hands. Values 1..13 (1 Ace), suits 1..4. The opponent's
+// and the player's of one test never share a card.
+namespace mains {
+// The opponent's.
+inline const Main Rien{{{8, 4}, {4, 3}, {6, 2}, {7, 4}, {2, 2}}};       // by chance keeps nothing
+inline const Main RienPoids{{{13, 3}, {11, 1}, {9, 2}, {2, 1}, {3, 1}}};  // by weight keeps "245"
+inline const Main Suite{{{2, 2}, {3, 4}, {6, 4}, {4, 4}, {5, 1}}};       // a straight: keeps all
+inline const Main PaireAs{{{1, 1}, {1, 2}, {13, 3}, {9, 4}, {4, 1}}};
+inline const Main Carre{{{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 1}}};
+// The player's.
+inline const Main RienJoueur{{{13, 1}, {11, 2}, {9, 3}, {5, 4}, {3, 2}}};
+inline const Main SuiteJoueur{{{3, 3}, {4, 2}, {5, 3}, {6, 3}, {7, 2}}};  // 3 to 7
+}  // namespace mains
+
+// A personality for a training opponent, and its money.
+struct Entrainement {
+    int16_t perso = PersoCowboyCowboy;
+    int skill = 100, emotion = 100, bluff = -1;
+    int16_t risk = -1;
+    int16_t argent = 400;
+};
+
+class TableDeJeu : public testing::Test {
+protected:
+    Form1 f;
+    Jeu* jeu = nullptr;
+    int sauvegardes = 0;
+    // What the set-up dialog does when shown; by default OK with `choix`.
+    std::function<void()> surChoose;
+    Entrainement choix;
+
+    void SetUp() override {
+        EtatDuJeu() = Etat{};
+        Reglages& r = EtatDuJeu().reglages;
+        r.DelayCard = r.DelayTurn = r.DelayBill = 0;
+        r.LangueChoisie = "UK";
+        r.PremierJoueur = 0;
+        DisposeTable(f);
+        jeu = new Jeu(f, ServicesJeu{[this] { Choose(); }, [this] { ++sauvegardes; }});
+        // The game items as the shell wires them.
+        f.SurClic(f.MenuEnter, [this] { jeu->MenuEnter_Click(); }, Acces::PendantAttenteOK);
+        f.SurClic(f.TournEasy, [this] { jeu->TournEasy_Click(); }, Acces::PendantAttenteOK);
+        f.SurClic(f.TournMed, [this] { jeu->TournMed_Click(); }, Acces::PendantAttenteOK);
+        f.SurClic(f.TournHard, [this] { jeu->TournHard_Click(); }, Acces::PendantAttenteOK);
+        f.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    }
+
+    void TearDown() override { InstalleHasard(nullptr); }
+
+    Etat& E() { return EtatDuJeu(); }
+    Argent& A() { return EtatDuJeu().argent; }
+    Mises& M() { return EtatDuJeu().mises; }
+
+    // The set-up dialog's OK: stores the training opponent.
+    void Choose() {
+        if (surChoose) {
+            surChoose();
+            return;
+        }
+        Reglages& r = E().reglages;
+        r.ChoixCowboy = choix.perso;
+        r.Skill = choix.skill;
+        r.Emotion = choix.emotion;
+        r.Bluff = choix.bluff;
+        r.Risk = choix.risk;
+        r.ArgentDepart = choix.argent;
+        E().partie.ModeTournoi = false;
+        E().partie.ReglagesSauves = false;
+    }
+
+    // A training game from the menu with `choix`.
+    void NouvelEntrainement() { f.MenuEnter->trigger(); }
+
+    // A click where a player would click: on the table, at the centre of
+    // the control's place, whatever lies there.
+    QPoint Place(const Picture& w) { return f.Table->mapTo(&f, w.geometry().center()); }
+    void CliqueEn(QPoint p) { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, p); }
+    void Clique(BoutonTable b) { CliqueEn(Place(BoutonUp(f, b))); }
+    void CliqueCarte(int i) { CliqueEn(Place(*f.Cards[i])); }
+
+    std::set<BoutonTable> Offerts() {
+        const auto v = BoutonsOfferts(f);
+        return {v.begin(), v.end()};
+    }
+    std::vector<int> CartesCliquables() {
+        std::vector<int> c;
+        for (int i = 0; i < 5; ++i)
+            if (CarteCliquable(f, i)) c.push_back(i);
+        return c;
+    }
+    int Somme() { return A().player + A().cowboy + A().pot; }
+    std::string Bulle() { return f.Say->Texte(); }
+
+    // Sets both hands as if dealt, the player's faces shown.
+    void PoseMains(const Main& cowboy, const Main& player) {
+        Donne& d = E().donne;
+        d.Paquet.Vide();
+        d.CartesCowboy = cowboy;
+        d.CartesPlayer = player;
+        for (const Carte& c : cowboy) d.Paquet(c.valeur, c.couleur) = MarqueCarte::Cowboy;
+        for (int i = 0; i < 5; ++i) {
+            const Carte& c = player[i];
+            d.Paquet(c.valeur, c.couleur) = MarqueCarte::Player;
+            f.PeintFace(*f.Cards[i], c.valeur, c.couleur);
+        }
+    }
+};
+
+// Answers every OK wait of the showdown as a player would, after `avant`
+// (which sees the table as it waits); also closes the message box that
+// ends a tournament.
+class RepondOK {
+public:
+    explicit RepondOK(std::function<void(Form1&)> avant = {}) : avant_(std::move(avant)) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Sonde(); });
+        timer_.start();
+    }
+    int Attentes() const { return attentes_; }
+    std::vector<std::string> Boites() const { return boites_; }
+
+private:
+    void Sonde() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boites_.push_back((box->windowTitle() + "|" + box->text()).toStdString());
+            box->accept();
+            return;
+        }
+        auto* form = static_cast<Form1*>(FenetreTable::Instance());
+        // OK uncovered: this showdown waits for its click.
+        if (!form || !PorteeAttenteOK::EnCours() || form->TrameOK->isVisible()) return;
+        ++attentes_;
+        if (avant_) avant_(*form);
+        const QPoint p = form->Table->mapTo(form, form->BtnOKUp->geometry().center());
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, p);
+    }
+
+    std::function<void(Form1&)> avant_;
+    QTimer timer_;
+    int attentes_ = 0;
+    std::vector<std::string> boites_;
+};
