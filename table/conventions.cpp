@@ -71,8 +71,8 @@ void Jeu::Dit(const Phrase& phrase) {
 
 void Jeu::Parole(bool pauseAvant) {
     if (pauseAvant) Attendre(e.reglages.DelayTurn);
+    // Painted by the wait's first pass; with no wait nobody could see it.
     f.Bobble->Show();
-    f.Bobble->Refresh();
     Attendre(e.reglages.DelayTurn);
     f.Bobble->Hide();
 }
@@ -115,7 +115,7 @@ void Jeu::PaieAuPot(bool parPlayer, int montant) {
         f.AffBilletsCowboy(montant, "-");
     e.argent.pot += montant;
     f.MontreArgent();
-    f.PotMoneyBar->Refresh();
+    f.PotMoneyBar->update();
     f.AddBilletsPot(static_cast<int16_t>(montant / 10));
 }
 

@@ -106,9 +106,10 @@ void Jeu::NouvelleMise() {
     f.BtnPassUp->Show();
     f.BtnRaise->Hide();
     f.BtnBet->Show();
+    // Painted together by the pass of events.
     for (Picture* barre : {f.PotMoneyBar, f.PlayerMoneyBar, f.CowboyMoneyBar}) {
         barre->Show();
-        barre->Refresh();
+        barre->update();
     }
     Pompe();
 

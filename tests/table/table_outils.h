@@ -181,6 +181,52 @@ protected:
     int Somme() { return A().player + A().cowboy + A().pot; }
     std::string Bulle() { return f.Say->Texte(); }
 
+    // What the opponent says while `action` runs, in order: each sentence
+    // seen in the bubble (a pause of 1 ms lets it be seen).
+    std::vector<std::string> Paroles(const std::function<void()>& action) {
+        std::vector<std::string> dites;
+        bool visible = false;
+        QTimer sonde;
+        QObject::connect(&sonde, &QTimer::timeout, [&] {
+            const bool v = f.Bobble->isVisible();
+            if (v && !visible) dites.push_back(Bulle());
+            visible = v;
+        });
+        int16_t& pause = E().reglages.DelayTurn;
+        const int16_t avant = pause;
+        pause = 1;
+        sonde.start(0);
+        action();
+        pause = avant;
+        return dites;
+    }
+    std::vector<std::string> ParolesDe(BoutonTable b) {
+        return Paroles([this, b] { Clique(b); });
+    }
+
+    // A training game with `choix`, then a hand dealt with this money before
+    // the antes, these hands, and the given side opening. The draws after
+    // the deal come from a seeded generator.
+    // `ensuite` scripts the draws that follow the deal (the opening).
+    void DonneAvec(int player, int cowboy, bool joueurOuvre, const Main& mainCowboy,
+                   const Main& mainPlayer, const Tirages& ensuite = {}) {
+        {
+            HasardSuite s;
+            NouvelEntrainement();
+        }
+        A().player = player;
+        A().cowboy = cowboy;
+        A().pot = 0;
+        f.MontreArgent();
+        M().ParleEnPremier = joueurOuvre ? 0 : 1;  // the deal turns it over
+        Tirages t;
+        t.Donne(mainCowboy, mainPlayer);
+        t.v.insert(t.v.end(), ensuite.v.begin(), ensuite.v.end());
+        HasardSuite s(t.v, 99);
+        Execute(f.Table, Acces::Seul, [this] { jeu->NouvelleMise(); });
+        EXPECT_EQ(s.Restants(), 0u);
+    }
+
     // Sets both hands as if dealt, the player's faces shown.
     void PoseMains(const Main& cowboy, const Main& player) {
         Donne& d = E().donne;
@@ -198,15 +244,18 @@ protected:
 
 // Answers every OK wait of the showdown as a player would, after `avant`
 // (which sees the table as it waits); also closes the message box that
-// ends a tournament.
+// ends a tournament. With `cliqueOK` false it leaves OK alone after
+// `avant`, and counts a wait that still runs afterwards as forced.
 class RepondOK {
 public:
-    explicit RepondOK(std::function<void(Form1&)> avant = {}) : avant_(std::move(avant)) {
+    explicit RepondOK(std::function<void(Form1&)> avant = {}, bool cliqueOK = true)
+        : avant_(std::move(avant)), cliqueOK_(cliqueOK) {
         timer_.setInterval(0);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Sonde(); });
         timer_.start();
     }
     int Attentes() const { return attentes_; }
+    int Forcees() const { return forcees_; }
     std::vector<std::string> Boites() const { return boites_; }
 
 private:
@@ -217,16 +266,27 @@ private:
             return;
         }
         auto* form = static_cast<Form1*>(FenetreTable::Instance());
-        // OK uncovered: this showdown waits for its click.
-        if (!form || !PorteeAttenteOK::EnCours() || form->TrameOK->isVisible()) return;
-        ++attentes_;
-        if (avant_) avant_(*form);
+        // OK uncovered: a showdown waits for its click.
+        if (!form || !PorteeAttenteOK::EnCours() || form->TrameOK->isVisible()) {
+            dansAttente_ = false;
+            return;
+        }
+        if (!dansAttente_) {
+            dansAttente_ = true;
+            ++attentes_;
+            if (avant_) avant_(*form);
+            if (!cliqueOK_) return;
+        } else if (!cliqueOK_) {
+            ++forcees_;
+        }
         const QPoint p = form->Table->mapTo(form, form->BtnOKUp->geometry().center());
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, p);
     }
 
     std::function<void(Form1&)> avant_;
+    bool cliqueOK_;
+    bool dansAttente_ = false;
     QTimer timer_;
-    int attentes_ = 0;
+    int attentes_ = 0, forcees_ = 0;
     std::vector<std::string> boites_;
 };
