@@ -39,11 +39,11 @@ inline const Bilingue JaiPerduLaPartie{"I lost the game !", "J'ai perdu la parti
 
 // The box at the end of a tournament won: title, then the text around the
 // number of hands, a blank line and the last words.
-inline const Phrase Felicitations{"Congratulations !", "Félicitation !"};
-inline const Phrase BandeBattueDebut{"You defeat the band with ",
+inline const Bilingue Felicitations{"Congratulations !", "Félicitation !"};
+inline const Bilingue BandeBattueDebut{"You defeat the band with ",
                                      "Vous avez battu la bande complète en "};
-inline const Phrase BandeBattueFin{" hits !", " coups !"};
-inline const Phrase FaitesMieux{
+inline const Bilingue BandeBattueFin{" hits !", " coups !"};
+inline const Bilingue FaitesMieux{
     "Try to do better !",
     "Essayez de faire encore mieux pour participer bientot à notre concours mondial !"};
 

@@ -65,7 +65,7 @@ void Jeu::Pompe() {
     PompeEvenements();
 }
 
-void Jeu::Dit(const Phrase& phrase) {
+void Jeu::Dit(const Bilingue& phrase) {
     f.Say->SetCaption(phrase.Dans(e.reglages.Francais()));
 }
 

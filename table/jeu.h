@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/actions.h"
+#include "common/bilingue.h"
 #include "common/textes_jeu.h"
 
 class Form1;
@@ -98,7 +99,7 @@ private:
     void Pompe();
     // Throws to abandon the showdown when a new game was asked for.
     void Interromps() const;
-    void Dit(const Phrase& phrase);
+    void Dit(const Bilingue& phrase);
     // The opponent speaks: an optional pause, the bubble for one DelayTurn.
     void Parole(bool pauseAvant = false);
     void MarqueCarte(Picture& carte);
