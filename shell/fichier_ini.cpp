@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QString>
+#include <QTemporaryFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -13,14 +15,48 @@ QString CheminINI(const Reglages& reglages) {
     return QString::fromStdString(reglages.Chemin) + QLatin1String(NomFichierINI);
 }
 
-// The temporary files of a save are named after the file, a dot and six
-// ASCII letters.
+// A save writes "quarvelin.ini.", six random letters or digits and
+// SuffixeTemporaire beside the file, then renames it over the file: a name
+// that no copy a player keeps of the file would take.
+constexpr const char* SuffixeTemporaire = ".sauve";
+constexpr int LettresTemporaire = 6;
+
 bool EstNomTemporaire(const QString& nom) {
     const QString prefixe = QLatin1String(NomFichierINI) + QLatin1Char('.');
-    if (nom.size() != prefixe.size() + 6 || !nom.startsWith(prefixe)) return false;
-    for (const QChar c : QStringView(nom).mid(prefixe.size()))
-        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) return false;
+    const QLatin1String suffixe(SuffixeTemporaire);
+    if (nom.size() != prefixe.size() + LettresTemporaire + suffixe.size() ||
+        !nom.startsWith(prefixe) || !nom.endsWith(suffixe))
+        return false;
+    for (const QChar c : QStringView(nom).mid(prefixe.size(), LettresTemporaire))
+        if (!(c.isDigit() || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) return false;
     return true;
+}
+
+enum class Sauvegarde { Faite, Ratee, PasDeFichierAcote };
+
+// Writes the whole text into a new file beside `chemin` and renames it over
+// the old one in one step, so that a failure (disk full) leaves the old file
+// whole and no temporary behind.
+Sauvegarde EcritPuisRenomme(const QString& chemin, const std::string& texte) {
+    QTemporaryFile fichier(chemin + QLatin1String(".XXXXXX") + QLatin1String(SuffixeTemporaire));
+    if (!fichier.open()) return Sauvegarde::PasDeFichierAcote;
+    // A temporary file is private to its owner; the settings file keeps the
+    // permissions it had, or those of an ordinary new file.
+    const QFileInfo ancien(chemin);
+    fichier.setPermissions(ancien.exists() ? ancien.permissions()
+                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    // A short write must be seen before the rename: the buffer is flushed
+    // and checked here.
+    const bool ecrit = fichier.write(texte.data(), qint64(texte.size())) == qint64(texte.size()) &&
+                       fichier.flush() && fichier.error() == QFileDevice::NoError;
+    fichier.close();
+    // rename() replaces the old file atomically, which QFile::rename will not
+    if (!ecrit || std::rename(QFile::encodeName(fichier.fileName()).constData(),
+                              QFile::encodeName(chemin).constData()) != 0)
+        return Sauvegarde::Ratee;  // the temporary goes with `fichier`
+    fichier.setAutoRemove(false);
+    return Sauvegarde::Faite;
 }
 
 }  // namespace
@@ -40,19 +76,7 @@ void ChargeFichierINI(Reglages& reglages) {
 void SaveFichierINI(const Reglages& reglages, const Partie& partie) {
     const QString chemin = CheminINI(reglages);
     const std::string texte = TexteINI(reglages, partie);
-    // Written beside the old file and renamed over it in one step, so that a
-    // failure leaves the old file whole.
-    // Unbuffered, so that a short write (disk full) is seen here rather than
-    // lost in the buffer's flush, which would commit a truncated file.
-    QSaveFile fichier(chemin);
-    if (fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (fichier.write(texte.data(), qint64(texte.size())) != qint64(texte.size())) {
-            fichier.cancelWriting();
-            return;
-        }
-        fichier.commit();
-        return;
-    }
+    if (EcritPuisRenomme(chemin, texte) != Sauvegarde::PasDeFichierAcote) return;
     // No file could be made beside it (a folder that takes no new files):
     // an existing file that may be written is rewritten in place.
     if (!QFileInfo(chemin).isFile()) return;

@@ -24,9 +24,9 @@ void ChargeFichierINI(Reglages& reglages);
 // Silent.
 void SaveFichierINI(const Reglages& reglages, const Partie& partie);
 
-// Removes the temporary files ("quarvelin.ini." and six letters) that a
-// save interrupted between writing and renaming left in the settings
-// directory. Run at start-up, before anything is saved.
+// Removes the temporary files ("quarvelin.ini.", six letters or digits and
+// ".sauve") that a save interrupted between writing and renaming left in the
+// settings directory. Run at start-up, before anything is saved.
 void NettoieTemporairesINI(const Reglages& reglages);
 
 // The two halves of the file's format, apart from the disk.

@@ -299,7 +299,7 @@ TEST_F(Demarrage, MenuItemsExitAboutAndLinks) {
 
 TEST_F(Demarrage, StartRemovesTheTemporaryFilesOfAnInterruptedSave) {
     Ecrit(FichierDefaut("UK"));
-    QFile reste(dossier_.filePath("quarvelin.ini.XyZabc"));
+    QFile reste(dossier_.filePath("quarvelin.ini.XyZ4bc.sauve"));
     ASSERT_TRUE(reste.open(QIODevice::WriteOnly));
     reste.write(FichierDefaut("FR"));
     reste.close();

@@ -11,6 +11,7 @@
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "shell/fichier_ini.h"
@@ -243,19 +244,68 @@ TEST(FichierINI, TemporariesOfAnInterruptedSaveAreRemovedAtStart) {
     const QByteArray fichier = Lit(dossier.filePath("quarvelin.ini"));
     // what saves killed between writing and renaming leave, and look-alikes
     // that are not theirs
-    const QStringList restes{"quarvelin.ini.AbCdEf", "quarvelin.ini.qwerty"};
-    const QStringList autres{"quarvelin.ini.bak", "quarvelin.ini.abcdefg", "quarvelin.ini.abc123",
-                             "quarvelin.ini.AbCdE", "autre.ini.AbCdEf", "quarvelin.ini.Grosse"};
+    const QStringList restes{"quarvelin.ini.AbCdEf.sauve", "quarvelin.ini.qw3r7y.sauve"};
+    // a player's own copies among them: never removed
+    const QStringList autres{"quarvelin.ini.backup", "quarvelin.ini.bak", "quarvelin.ini.AbCdEf",
+                             "quarvelin.ini.abcdefg.sauve", "quarvelin.ini.AbCdE.sauve",
+                             "quarvelin.ini.AbC-Ef.sauve", "autre.ini.AbCdEf.sauve",
+                             "quarvelin.ini.Grosse.sauve"};
     for (const QString& nom : restes + autres) Ecrit(dossier.filePath(nom), fichier);
     // too big to be a temporary of ours
-    Ecrit(dossier.filePath("quarvelin.ini.Grosse"), QByteArray(TailleMaxFichierINI + 1, 'x'));
-    ASSERT_TRUE(QDir(dossier.path()).mkdir("quarvelin.ini.Dossie"));
+    Ecrit(dossier.filePath("quarvelin.ini.Grosse.sauve"), QByteArray(TailleMaxFichierINI + 1, 'x'));
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("quarvelin.ini.Dossie.sauve"));
 
     NettoieTemporairesINI(r);
     QStringList attendus = autres;
     attendus << "quarvelin.ini";
     attendus.sort();
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), attendus);
-    EXPECT_TRUE(QFileInfo(dossier.filePath("quarvelin.ini.Dossie")).isDir());
+    EXPECT_TRUE(QFileInfo(dossier.filePath("quarvelin.ini.Dossie.sauve")).isDir());
     EXPECT_EQ(Lit(dossier.filePath("quarvelin.ini")), fichier);
+}
+
+// Saves killed at random instants, as a crash or a power cut would: the file
+// is always one whole save, old or new, and the start-up's clean-up removes
+// whatever a killed save left beside it.
+TEST(FichierINI, SavesKilledAtAnyInstantLeaveAWholeFileAndNoTemporaryAfterCleanUp) {
+    QTemporaryDir dossier;
+    Reglages a = DansDossier(dossier), b = DansDossier(dossier);
+    a.Skill = 11;
+    b.Skill = 22;
+    const std::string texteA = TexteINI(a, Partie{}), texteB = TexteINI(b, Partie{});
+    SaveFichierINI(a, Partie{});
+    int restes = 0;
+    for (int essai = 0; essai < 100; ++essai) {
+        const pid_t enfant = fork();
+        ASSERT_GE(enfant, 0);
+        if (enfant == 0) {
+            for (;;) {
+                SaveFichierINI(b, Partie{});
+                SaveFichierINI(a, Partie{});
+            }
+        }
+        usleep(3000 + (97 * essai) % 2000);
+        kill(enfant, SIGKILL);
+        waitpid(enfant, nullptr, 0);
+        const QByteArray fichier = Lit(dossier.filePath("quarvelin.ini"));
+        EXPECT_TRUE(fichier == texteA.c_str() || fichier == texteB.c_str()) << fichier.constData();
+        restes += QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() - 1;
+        NettoieTemporairesINI(a);
+        EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"quarvelin.ini"});
+    }
+    RecordProperty("temporaries left by the kills", restes);
+}
+
+TEST(FichierINI, ASaveKeepsThePermissionsOfTheFile) {
+    QTemporaryDir dossier;
+    const Reglages r = DansDossier(dossier);
+    const QString chemin = dossier.filePath("quarvelin.ini");
+    SaveFichierINI(r, Partie{});
+    EXPECT_TRUE(QFileInfo(chemin).permissions() & QFile::ReadOther) << "a new file is readable by all";
+    const auto lecture = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                         QFile::ReadGroup | QFile::WriteGroup;
+    ASSERT_TRUE(QFile::setPermissions(chemin, lecture));
+    SaveFichierINI(r, Partie{});
+    EXPECT_EQ(QFileInfo(chemin).permissions(), lecture);
 }
