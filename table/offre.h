@@ -2,6 +2,10 @@
 // that a click at their place would reach, and the cards that take clicks.
 // The hit test is the one a real click makes, so a covered button or one
 // lying under another is not offered.
+//
+// The flow waits for the player when no handler of the table runs
+// (HandlersEnCours() is 0, the table enabled), and at the showdown while
+// PorteeAttenteOK::EnCours() with OK offered.
 #pragma once
 
 #include <vector>

@@ -6,29 +6,7 @@ namespace {
 
 using B = BoutonTable;
 
-// Leaves Check offered, as after the opponent's check at the second turn,
-// with the given money and hands.
-class Abattage_ : public TableDeJeu {
-protected:
-    void Prepare(int player, int cowboy, int pot, const Main& mainCowboy, const Main& mainPlayer) {
-        {
-            HasardSuite s;
-            NouvelEntrainement();
-        }
-        A().player = player;
-        A().cowboy = cowboy;
-        A().pot = pot;
-        f.MontreArgent();
-        PoseMains(mainCowboy, mainPlayer);
-        M().ApresDraw = true;
-        M().MiseCourante = 0;
-        f.BtnCallUp->Hide();
-        f.BtnCheckUp->Show();
-        f.TrameCheck->Hide();
-        f.TramePass->Show();
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
-    }
-};
+using Abattage_ = TableDeJeu;
 
 TEST_F(Abattage_, PotPaidOnceToTheWinnerAfterOk) {
     struct Cas {
@@ -46,7 +24,7 @@ TEST_F(Abattage_, PotPaidOnceToTheWinnerAfterOk) {
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         E().reglages.LangueChoisie = c.francais ? "FR" : "UK";
-        Prepare(300, 200, 300, c.cowboy, c.player);
+        VersAbattage(300, 200, 300, c.cowboy, c.player);
         struct Vu {
             std::string phrase;
             int player, cowboy, pot;
@@ -80,7 +58,7 @@ TEST_F(Abattage_, PotPaidOnceToTheWinnerAfterOk) {
 }
 
 TEST_F(Abattage_, CheckMovesNoMoneyBeforeTheReveal) {
-    Prepare(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
     M().MiseCourante = 20;  // left over: Check clears it
     int avantReveal = -1;
     RepondOK ok([&](Form1&) { avantReveal = M().MiseCourante; });
@@ -90,7 +68,7 @@ TEST_F(Abattage_, CheckMovesNoMoneyBeforeTheReveal) {
 }
 
 TEST_F(Abattage_, CallAfterTheDrawGoesStraightToTheShowdown) {
-    Prepare(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
     // The opponent's bet of 20 to answer.
     M().MiseCourante = 20;
     A().cowboy -= 20;
@@ -114,7 +92,7 @@ TEST_F(Abattage_, CallAfterTheDrawGoesStraightToTheShowdown) {
 TEST_F(Abattage_, PlayersCheckAnsweredByACheckLeadsToTheShowdown) {
     // The player opens the second turn; the opponent, holding nothing after
     // keeping none, checks back.
-    Prepare(300, 200, 300, mains::Rien, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Rien, mains::SuiteJoueur);
     E().donne.GardeCowboy = "";
     f.BtnCheckUp->Hide();
     f.BtnCallUp->Show();
@@ -133,7 +111,7 @@ TEST_F(Abattage_, PlayersCheckAnsweredByACheckLeadsToTheShowdown) {
 // ---- A new game from the menu during the OK wait.
 
 TEST_F(Abattage_, TournamentStartedDuringTheOkWaitAbandonsTheShowdown) {
-    Prepare(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
     const int32_t coups = E().partie.NbCoups;
     bool dejaDemarree = true;
     RepondOK ok(
@@ -164,7 +142,7 @@ TEST_F(Abattage_, TournamentStartedDuringTheOkWaitAbandonsTheShowdown) {
 }
 
 TEST_F(Abattage_, TrainingStartedDuringTheOkWaitThroughTheSetUpDialog) {
-    Prepare(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
     {
         bool annulee = false;
         // The dialog is cancelled: the showdown still waits for OK.
@@ -182,7 +160,7 @@ TEST_F(Abattage_, TrainingStartedDuringTheOkWaitThroughTheSetUpDialog) {
     }
 
     // Now the dialog's OK, with a girl and $300.
-    Prepare(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+    VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
     choix.perso = PersoCowboyFille;
     choix.argent = 300;
     surChoose = nullptr;

@@ -50,11 +50,7 @@ protected:
         d.CartesCowboy = mains::Carre;
         d.CartesPlayer = mains::SuiteJoueur;
         EtatDuJeu().mises.ApresDraw = true;
-        f.BtnCallUp->Hide();
-        f.BtnCheckUp->Show();
-        f.TrameCheck->Hide();
-        f.TramePass->Show();
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
+        DispositionCheck(f);
     }
 };
 

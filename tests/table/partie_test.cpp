@@ -139,26 +139,7 @@ TEST_F(Partie_, AGameStartStopsEveryFaceTimerTheGirlsTellsIncluded) {
 
 // ---- The end of a game.
 
-// A showdown about to be played with a given money, hands and mode.
-struct FinDePartie : TableDeJeu {
-    // Leaves the table at the second betting turn, the opponent having
-    // checked, so that Check leads to the showdown.
-    void Prepare(int player, int cowboy, int pot, const Main& mainCowboy, const Main& mainPlayer) {
-        HasardSuite s;
-        NouvelEntrainement();
-        A().player = player;
-        A().cowboy = cowboy;
-        A().pot = pot;
-        f.MontreArgent();
-        PoseMains(mainCowboy, mainPlayer);
-        // Check offered, as after the opponent's check.
-        f.BtnCallUp->Hide();
-        f.BtnCheckUp->Show();
-        f.TrameCheck->Hide();
-        f.TramePass->Show();
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
-    }
-};
+using FinDePartie = TableDeJeu;
 
 TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
     struct Cas {
@@ -193,7 +174,7 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         sauvegardes = 0;
         choix.perso = c.perso;
         // The player's straight beats nothing; the opponent's four tens beat it.
-        Prepare(c.gagne ? 390 : 0, c.gagne ? 0 : 390, 410, c.gagne ? mains::Rien : mains::Carre,
+        VersAbattage(c.gagne ? 390 : 0, c.gagne ? 0 : 390, 410, c.gagne ? mains::Rien : mains::Carre,
                 mains::SuiteJoueur);
         Partie& p = E().partie;
         p.ModeTournoi = c.tournoi;
@@ -238,7 +219,7 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
 }
 
 TEST_F(FinDePartie, BeatenBandGetsTheBeatenMedallionAtItsOwnSize) {
-    Prepare(390, 0, 410, mains::Rien, mains::SuiteJoueur);
+    VersAbattage(390, 0, 410, mains::Rien, mains::SuiteJoueur);
     Partie& p = E().partie;
     p.ModeTournoi = true;
     p.PersoCowboy = PersoCowboyFille;

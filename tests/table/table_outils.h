@@ -87,6 +87,16 @@ private:
     HasardHorloge generateur_;
 };
 
+// Check offered and every other action covered, as after the opponent's
+// check at the second betting turn.
+inline void DispositionCheck(Form1& f) {
+    f.BtnCallUp->Hide();
+    f.BtnCheckUp->Show();
+    f.TrameCheck->Hide();
+    f.TramePass->Show();
+    for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
+}
+
 // A few fixed hands. Values 1..13 (1 Ace), suits 1..4. The opponent's
 // and the player's of one test never share a card.
 namespace mains {
@@ -225,6 +235,21 @@ protected:
         HasardSuite s(t.v, 99);
         Execute(f.Table, Acces::Seul, [this] { jeu->NouvelleMise(); });
         EXPECT_EQ(s.Restants(), 0u);
+    }
+
+    // A training game whose hand stands at the second betting turn with
+    // this money and these hands, the opponent having checked: Check
+    // leads to the showdown.
+    void VersAbattage(int player, int cowboy, int pot, const Main& mainCowboy, const Main& mainPlayer) {
+        {
+            HasardSuite s;
+            NouvelEntrainement();
+        }
+        A() = {cowboy, player, pot};
+        f.MontreArgent();
+        PoseMains(mainCowboy, mainPlayer);
+        M().ApresDraw = true;
+        DispositionCheck(f);
     }
 
     // Sets both hands as if dealt, the player's faces shown.
