@@ -70,16 +70,18 @@ void Picture::SurClic(std::function<void()> handler, Acces acces) {
 
 void Picture::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    if (alpha_) {
-        p.drawImage(0, 0, surface_);
-        return;
+    if (!alpha_) p.setCompositionMode(QPainter::CompositionMode_Source);
+    // Rectangle by rectangle: under a clip of one rectangle the image is
+    // copied line by line; under the whole region (the parts left between
+    // the controls over this one) Qt blends it span by span, handing tall
+    // blocks to its thread pool, which costs more than the copy itself.
+    for (const QRect& r : e->region()) {
+        p.setClipRect(r);
+        p.drawImage(r.topLeft(), surface_, r);
+        // Beyond the surface (never, but a resize may race a paint): the back colour.
+        if (!alpha_ && (r.right() >= surface_.width() || r.bottom() >= surface_.height()))
+            p.fillRect(r.intersected(QRect(surface_.width(), 0, width(), height())), fond_);
     }
-    const QRect r = e->rect();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(r.topLeft(), surface_, r);
-    // Beyond the surface (never, but a resize may race a paint): the back colour.
-    if (r.right() >= surface_.width() || r.bottom() >= surface_.height())
-        p.fillRect(r.intersected(QRect(surface_.width(), 0, width(), height())), fond_);
 }
 
 void Picture::resizeEvent(QResizeEvent*) {

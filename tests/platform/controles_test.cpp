@@ -1,5 +1,6 @@
 // Picture controls, labels, lines, groups and timers of the form layer.
 #include <QApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -75,6 +76,50 @@ TEST(Picture, ShownPictureIsItsSurface) {
     const QImage vu = fenetre.grab().toImage();
     EXPECT_EQ(vu.pixel(6, 6), qRgb(200, 0, 0));
     EXPECT_EQ(vu.pixel(12, 12), qRgb(0, 200, 0));
+}
+
+// What the window shows on screen, as its last pass of events painted it.
+QImage Ecran(QWidget& fenetre) {
+    return fenetre.screen()->grabWindow(fenetre.winId()).toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+TEST(Picture, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
+    QWidget fenetre;
+    fenetre.resize(120, 140);
+    QImage motif(120, 140, QImage::Format_RGB32);
+    for (int y = 0; y < 140; ++y)
+        for (int x = 0; x < 120; ++x) motif.setPixel(x, y, qRgb(x * 2, y, 40));
+    Picture fond(&fenetre, 0, 0, 120, 140, Uni(120, 140, qRgb(0, 0, 0)));
+    // Two controls over it, and a half-hatched cover over one of them.
+    Picture a(&fenetre, 10, 10, 30, 110, Uni(30, 110, qRgb(200, 0, 0)));
+    Picture b(&fenetre, 60, 30, 40, 20, Uni(40, 20, qRgb(0, 0, 200)));
+    QImage hachure(30, 110, QImage::Format_ARGB32);
+    for (int y = 0; y < 110; ++y)
+        for (int x = 0; x < 30; ++x) hachure.setPixel(x, y, y % 2 ? qRgba(0, 250, 0, 255) : 0u);
+    Picture trame(&a, 0, 0, 30, 110);
+    trame.SetPictureAlpha(hachure);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+
+    // Redrawn all over, then shown by one pass of events: only the parts
+    // between the controls change on screen.
+    Copie(fond, 0, 0, 120, 140, motif, 0, 0, OpRaster::SrcCopy);
+    fond.update();
+    QApplication::processEvents();
+    const QImage vu = Ecran(fenetre);
+    ASSERT_GE(vu.width(), 120);
+    int faux = 0;
+    for (int y = 0; y < 140; ++y)
+        for (int x = 0; x < 120; ++x) {
+            QRgb attendu = motif.pixel(x, y);
+            if (QRect(10, 10, 30, 110).contains(x, y))
+                attendu = (y - 10) % 2 ? qRgb(0, 250, 0) : qRgb(200, 0, 0);
+            else if (QRect(60, 30, 40, 20).contains(x, y))
+                attendu = qRgb(0, 0, 200);
+            faux += vu.pixel(x, y) != attendu;
+        }
+    EXPECT_EQ(faux, 0);
 }
 
 TEST(Picture, PositionSizeAndVisibilityAsTheCodeSetsThem) {
