@@ -36,7 +36,7 @@ void AttenteOK(Picture& Bobble, const std::function<void()>& apresPasse) {
     FenetreTable* table = FenetreTable::Instance();
     bool& ok = EtatDuJeu().mises.OKClique;
     Bobble.Show();
-    Bobble.Refresh();
+    Bobble.update();  // painted by the first pass below
     // Left true by the last showdown: cleared, or this one would not wait.
     ok = false;
     while (!ok) {

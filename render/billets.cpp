@@ -1,4 +1,8 @@
 // Money on the table: the captions, the two bill piles and the pot heap.
+//
+// A window is refreshed by update(): it is painted at the next pass of
+// events, the first moment anyone can see it. Each bill's wait pumps events,
+// so with a delay every bill is seen; with none, one pass paints them all.
 #include <QRect>
 
 #include <algorithm>
@@ -201,7 +205,7 @@ void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
     Etat& e = EtatDuJeu();
     e.argent.*p.argent = static_cast<int>(ancien - montant);
     f.MontreArgent();
-    (f.*p.barre)->Refresh();
+    (f.*p.barre)->update();
 
     // One step per $10: the pile redrawn up to its new top each time.
     const int pas = montant >= 10 ? montant / 10 : 0;
@@ -211,7 +215,7 @@ void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
     for (int j = 1; j <= pas; ++j) {
         const QRect change = d.Montre(BilletsDe(ancien - 10LL * j));
         if (!w.Visible()) w.Show();
-        if (!change.isEmpty()) w.repaint(change);
+        if (!change.isEmpty()) w.update(change);
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -224,7 +228,7 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     f.RecopieTable(*f.FenetrePot);
     e.argent.*p.argent = static_cast<int>(ancien + montant);
     f.MontreArgent();
-    (f.*p.barre)->Refresh();
+    (f.*p.barre)->update();
 
     DessinPile d(f, p);
     Picture& w = d.Fenetre();
@@ -236,11 +240,11 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     if (i < 0) i += (-i + 9) / 10 * 10;  // levels below 0 do not exist
     const long long fin = std::min<long long>(ancien + montant, kNiveauMax);
     if (i > fin) return;
-    w.Refresh();
+    w.update();
     for (; i <= fin; i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x);
-        w.repaint(d.Ajoute(static_cast<int>(i)));
+        w.update(d.Ajoute(static_cast<int>(i)));
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -270,7 +274,7 @@ void Construit(Form1& f, const Pile& p) {
     for (int i = 10; i <= std::min(argent, kNiveauMax); i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x - w.Left());
-        w.repaint(d.Ajoute(i));
+        w.update(d.Ajoute(i));
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -315,7 +319,7 @@ void Form1::AddBilletsPot(int16_t k) {
     int y = Tirage(libreH);
     for (int b = 1; b <= k; ++b) {
         CopieMasquee(pot, x, y, masque.width(), masque.height(), image, masque);
-        pot.repaint(x, y, masque.width(), masque.height());
+        pot.update(x, y, masque.width(), masque.height());
         x += static_cast<int>(pasX * Rnd());
         y += static_cast<int>(Rnd() * pasY);
     }

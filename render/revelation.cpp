@@ -27,7 +27,8 @@ void Form1::MontreCartesCowboy() {
         Copie(*CowboyGame, x, 14, d.LargeurCarte, d.HauteurCarte, ImageMagasin(d.Cartes),
               (e.donne.Valeur - 1) * d.LargeurCarte, (e.donne.Couleur - 1) * d.HauteurCarte,
               OpRaster::SrcCopy);
-        CowboyGame->repaint(x, 14, d.LargeurCarte, d.HauteurCarte);
+        // painted by the pass that follows
+        CowboyGame->update(x, 14, d.LargeurCarte, d.HauteurCarte);
         QCoreApplication::processEvents();
         VerifieFermeture();
     }

@@ -169,8 +169,9 @@ void Jeu::ApresFinJeu() {
         services_.SaveFichierINI();
 
     // The closing sentence stays until the next game starts.
+    // Painted by the wait's first pass, or by the next one.
     f.Bobble->Show();
-    f.Bobble->Refresh();
+    f.Bobble->update();
     Attendre(r.DelayTurn);
 
     if (!gagnee() || !p.ModeTournoi) return;
@@ -186,7 +187,7 @@ void Jeu::ApresFinJeu() {
     const QRect place(d.MedX, d.MedY + 2 * d.MedDY, medaille.width(), medaille.height());
     Copie(*f.Table, place.x(), place.y(), place.width(), place.height(), medaille, 0, 0,
           OpRaster::SrcCopy);
-    f.Table->repaint(place);
+    f.Table->update(place);
     Pompe();
 
     p.ModeTournoi = false;

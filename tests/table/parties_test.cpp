@@ -86,6 +86,8 @@ TEST_F(Parties, WholeGamesKeepTheMoneyAndAlwaysOfferALayout) {
         ++enAttente;
         const auto offerts = BoutonsOfferts(table);
         if (offerts != std::vector{BoutonTable::OK}) dansAttente = "more than OK offered";
+        // The revealed cards and the sentence are on screen.
+        if (enAttente % 5 == 0 && !EcranAJour(table)) dansAttente = "the screen behind at the showdown";
     });
 
     int parties = 0, actions = 0, coups = 0;
@@ -128,6 +130,9 @@ TEST_F(Parties, WholeGamesKeepTheMoneyAndAlwaysOfferALayout) {
         const std::string hors = HorsDisposition({apres.begin(), apres.end()},
                                                  int(CartesCliquables().size()), M(), A());
         ASSERT_EQ(hors, "") << "action " << actions;
+        if (actions % 10 == 0) {
+            ASSERT_TRUE(EcranAJour(f)) << "action " << actions;
+        }
     }
     const double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();

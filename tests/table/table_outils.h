@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -86,6 +87,27 @@ private:
     std::size_t tires_ = 0;
     HasardHorloge generateur_;
 };
+
+// Whether the table on screen, after a pass of events, shows what painting
+// every control afresh from its image shows: a drawing that changed an
+// image without asking for its repaint leaves the screen behind.
+inline testing::AssertionResult EcranAJour(Form1& f) {
+    QApplication::processEvents();
+    const QRect place(f.Table->mapTo(&f, QPoint(0, 0)), f.Table->size());
+    const QImage ecran = f.screen()->grabWindow(f.winId()).toImage().copy(place).convertToFormat(
+        QImage::Format_RGB32);
+    const QImage frais = f.Table->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (ecran.size() != frais.size())
+        return testing::AssertionFailure() << "screen " << ecran.width() << "x" << ecran.height();
+    for (int y = 0; y < frais.height(); ++y) {
+        const QRgb* e = reinterpret_cast<const QRgb*>(ecran.constScanLine(y));
+        const QRgb* n = reinterpret_cast<const QRgb*>(frais.constScanLine(y));
+        for (int x = 0; x < frais.width(); ++x)
+            if ((e[x] ^ n[x]) & 0xFFFFFF)
+                return testing::AssertionFailure() << "the screen is behind at (" << x << ", " << y << ")";
+    }
+    return testing::AssertionSuccess();
+}
 
 // Check offered and every other action covered, as after the opponent's
 // check at the second betting turn.
