@@ -3,14 +3,18 @@
 # make bench builds and runs the benchmarks
 # make sanitize builds every test with AddressSanitizer and
 #               UndefinedBehaviorSanitizer and runs them
+# make soak  plays 100,000 hands on the real table, offscreen, checking it
+#            after every handler (SEED=, HANDS=, TRACE=, DUMP=: see
+#            tools/soak/README.md)
 
 BUILD ?= build
 BENCH_BUILD ?= build-bench
 SAN_BUILD ?= build-sanitize
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
+HANDS ?= 100000
 
-.PHONY: deps build run test bench sanitize contact-sheet clean
+.PHONY: deps build run test bench sanitize soak contact-sheet clean
 
 deps:
 	@./tools/install-deps.sh
@@ -40,6 +44,10 @@ sanitize: deps
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+soak: build
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/tools/soak/soak --hands $(HANDS) \
+		$(if $(SEED),--seed $(SEED)) $(if $(TRACE),--trace $(TRACE)) $(if $(DUMP),--dump $(DUMP))
 
 contact-sheet: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null

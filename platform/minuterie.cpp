@@ -2,6 +2,15 @@
 
 #include "platform/acces.h"
 
+namespace {
+int g_ticksEnCours = 0;
+bool g_suspendu = false;
+}  // namespace
+
+int Minuterie::TicksEnCours() { return g_ticksEnCours; }
+void Minuterie::Suspend(bool suspendu) { g_suspendu = suspendu; }
+bool Minuterie::Suspendu() { return g_suspendu; }
+
 Minuterie::Minuterie(QObject* parent) : QObject(parent) {
     QObject::connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
 }
@@ -18,18 +27,24 @@ void Minuterie::SetEnabled(bool e) {
 
 // Any change starts the count again from now.
 void Minuterie::Arme() {
-    if (enabled_ && interval_ > 0)
+    if (enabled_ && interval_ > 0 && !g_suspendu)
         timer_.start(interval_);
     else
         timer_.stop();
 }
 
 void Minuterie::Tick() {
-    if (!enabled_ || interval_ <= 0 || dansTick_ || !tick_) return;
+    if (!enabled_ || interval_ <= 0 || dansTick_ || !tick_ || g_suspendu) return;
     struct Garde {
         bool& b;
-        explicit Garde(bool& x) : b(x) { b = true; }
-        ~Garde() { b = false; }
+        explicit Garde(bool& x) : b(x) {
+            b = true;
+            ++g_ticksEnCours;
+        }
+        ~Garde() {
+            b = false;
+            --g_ticksEnCours;
+        }
     } garde(dansTick_);
     ++ticks_;
     Execute(this, Acces::Toujours, tick_);

@@ -20,6 +20,13 @@ public:
     // Ticks delivered since creation (for tests and measurements).
     long Ticks() const { return ticks_; }
 
+    // Ticks of any timer running now, nested ones included.
+    static int TicksEnCours();
+    // While suspended no timer ticks; intervals and Enabled are still kept
+    // (a replayed game must not depend on the clock).
+    static void Suspend(bool suspendu);
+    static bool Suspendu();
+
 private:
     void Arme();
     void Tick();

@@ -12,7 +12,7 @@
 
 void MenuExit_Click(Form1& f) { f.close(); }
 
-void ConnecteMenus(Form1& f) {
+Jeu& ConnecteMenus(Form1& f) {
     // These items stay usable at all times, during the waits too.
     f.SurClic(f.MenuExit, [&f] { MenuExit_Click(f); }, Acces::Toujours);
     f.SurClic(f.MenuAbout, [&f] { MenuAbout_Click(&f); }, Acces::Toujours);
@@ -35,4 +35,5 @@ void ConnecteMenus(Form1& f) {
     f.SurClic(f.TournEasy, [jeu] { jeu->TournEasy_Click(); }, Acces::PendantAttenteOK);
     f.SurClic(f.TournMed, [jeu] { jeu->TournMed_Click(); }, Acces::PendantAttenteOK);
     f.SurClic(f.TournHard, [jeu] { jeu->TournHard_Click(); }, Acces::PendantAttenteOK);
+    return *jeu;
 }

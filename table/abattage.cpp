@@ -11,6 +11,7 @@ void Jeu::Abattage() {
     f.MontreCartesCowboy();
     const bool cowboyGagne =
         QuiGagne(e.eval, donne.Paquet, donne.CartesCowboy, donne.CartesPlayer, &f) == "Cowboy";
+    if (observateur) observateur->Abattage(cowboyGagne);
     Dit(cowboyGagne ? TextesJeu::JaiGagne : TextesJeu::JaiPerdu);
     AttenteOK(*f.Bobble, [this] { Interromps(); });
 
@@ -26,6 +27,7 @@ void Jeu::Abattage() {
         f.AffBilletsPlayer(e.argent.pot, "+");
     e.argent.pot = 0;
     f.MontreArgent();
+    if (observateur) observateur->PotPaye(paieCowboy);
     Attendre(e.reglages.DelayTurn);
 
     if (FinJeu())

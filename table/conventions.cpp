@@ -65,8 +65,10 @@ void Jeu::Pompe() {
     PompeEvenements();
 }
 
-void Jeu::Dit(const Bilingue& phrase) {
-    f.Say->SetCaption(phrase.Dans(e.reglages.Francais()));
+void Jeu::Dit(const Bilingue& phrase, std::string_view code) {
+    const std::string texte = phrase.Dans(e.reglages.Francais());
+    f.Say->SetCaption(texte);
+    if (observateur) observateur->Parole(texte, code);
 }
 
 void Jeu::Parole(bool pauseAvant) {

@@ -156,6 +156,7 @@ void Jeu::NouvelleMise() {
         carte.update();
         Attendre(r.DelayCard);
     }
+    if (observateur) observateur->Donne();
 
     f.ArmeTics();
 
@@ -167,7 +168,7 @@ void Jeu::NouvelleMise() {
     } else {
         const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
         const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
-        Dit(dite.phrase);
+        Dit(dite.phrase, dite.code);
         Parole(true);
         if (GenreAction(dite.code) == "PA") {
             m.MiseCourante = 0;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "common/actions.h"
 #include "common/bilingue.h"
@@ -25,6 +26,29 @@ struct ServicesJeu {
     std::function<void()> MontreChoose;
     // Writes the settings file.
     std::function<void()> SaveFichierINI;
+};
+
+// Told of the flow's events by the game when one is attached (tools that
+// play whole games and trace them); the game itself attaches none.
+class ObservateurJeu {
+public:
+    virtual ~ObservateurJeu() = default;
+    // Both money captions set for a new game, before its first deal.
+    virtual void DebutPartie() {}
+    // Both hands dealt, the antes paid; ParleEnPremier tells who opens.
+    virtual void Donne() {}
+    // The opponent's sentence, in the running language, and the final
+    // action code it says (empty for a sentence that carries none).
+    virtual void Parole(const std::string& /*phrase*/, std::string_view /*code*/) {}
+    // A draw done, the new hand in place: the opponent's with its keep
+    // pattern, or the player's with the positions "1".."5" it changed.
+    virtual void Tirage(bool /*cowboy*/, std::string_view /*positions*/) {}
+    // The showdown's winner, before OK.
+    virtual void Abattage(bool /*cowboyGagne*/) {}
+    // The pot went to the winner of a showdown or a fold, its caption "$0".
+    virtual void PotPaye(bool /*auCowboy*/) {}
+    // A game is over, its closing sentence set, before what follows it.
+    virtual void FinPartie() {}
 };
 
 // A game asked for from the menu while a showdown waits for OK.
@@ -78,6 +102,9 @@ public:
     // The opponent's draw, before the player's (after a call) or after it.
     void TirageCowboy(bool ApresJoueur);
 
+    // Null in the game.
+    ObservateurJeu* observateur = nullptr;
+
     // The game asked for during the OK wait, not started yet.
     PartieDemandee Demande() const { return demande_; }
 
@@ -99,7 +126,8 @@ private:
     void Pompe();
     // Throws to abandon the showdown when a new game was asked for.
     void Interromps() const;
-    void Dit(const Bilingue& phrase);
+    // The sentence into the bubble; `code` is the action it says, if any.
+    void Dit(const Bilingue& phrase, std::string_view code = {});
     // The opponent speaks: an optional pause, the bubble for one DelayTurn.
     void Parole(bool pauseAvant = false);
     void MarqueCarte(Picture& carte);

@@ -43,7 +43,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
         m.ApresDraw ? ActionCowboyApresDraw2(e, e.argent) : ActionCowboyAvantDraw2(e, e.argent);
     const ParoleCowboy dite =
         BaisseRelance(reponse, m.MiseCourante, e.argent.cowboy, e.argent.player);
-    Dit(dite.phrase);
+    Dit(dite.phrase, dite.code);
     Parole();
 
     if (dite.code == "CA") {
@@ -66,6 +66,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
         f.AffBilletsPlayer(e.argent.pot, "+");
         e.argent.pot = 0;
         f.MontreArgent();
+        if (observateur) observateur->PotPaye(false);
         Attendre(DelayTurn);
         m.MiseCourante = 0;
         NouvelleMise();
@@ -122,6 +123,7 @@ void Jeu::BtnFoldUp_Click() {
     f.AffBilletsCowboy(e.argent.pot, "+");
     e.argent.pot = 0;
     f.MontreArgent();
+    if (observateur) observateur->PotPaye(true);
     Attendre(e.reglages.DelayTurn);
     NouvelleMise();
     f.Active();
@@ -151,7 +153,7 @@ void Jeu::BtnPassUp_Click() {
         const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
         const ParoleCowboy dite =
             BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::PasseAussi);
-        Dit(dite.phrase);
+        Dit(dite.phrase, dite.code);
         Parole(true);
         if (GenreAction(dite.code) == "PA") {
             m.Redonne = true;
@@ -168,7 +170,7 @@ void Jeu::BtnPassUp_Click() {
     Attendre(DelayTurn);
     const CodeAction choix = ActionCowboyCheckBet(e, e.argent);
     const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Verifie);
-    Dit(dite.phrase);
+    Dit(dite.phrase, dite.code);
     Parole();
     if (GenreAction(dite.code) == "CH")
         Abattage();

@@ -135,6 +135,7 @@ void Jeu::DebutCommun() {
     e.argent.cowboy = e.reglages.ArgentDepart;
     e.argent.pot = 0;
     f.MontreArgent();
+    if (observateur) observateur->DebutPartie();
 
     f.Bobble->Hide();
     f.CowboyGame->Hide();
@@ -160,6 +161,7 @@ void Jeu::ApresFinJeu() {
     Partie& p = e.partie;
     Reglages& r = e.reglages;
     const auto gagnee = [this] { return e.argent.player > 0; };
+    if (observateur) observateur->FinPartie();
 
     // The marker only rises: beating the Mexican again keeps the girl.
     if (gagnee() && p.PersoCowboy == PersoCowboyMexicain && r.Progression != ProgressionTous)

@@ -29,6 +29,7 @@ void Jeu::TirageCowboy(bool ApresJoueur) {
     // Drawing first, the tells judge the hand before the new cards come.
     if (!ApresJoueur) f.ArmeTics();
     TireNouvellesCartes(e.donne, tirage.garde);
+    if (observateur) observateur->Tirage(true, tirage.garde);
     if (ApresJoueur) f.ArmeTics();
 }
 
@@ -76,6 +77,13 @@ void Jeu::BtnDrawUp_Click() {
         Attendre(r.DelayCard);
     }
 
+    if (observateur) {
+        std::string changees;
+        for (int i = 0; i < 5; ++i)
+            if (nouvelle[i]) changees += char('1' + i);
+        observateur->Tirage(false, changees);
+    }
+
     for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(false);
     Attendre(r.DelayTurn);
 
@@ -97,7 +105,7 @@ void Jeu::BtnDrawUp_Click() {
     // The opponent drew first: it opens the second turn.
     const CodeAction choix = ActionCowboyApresDraw(e, e.argent);
     const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
-    Dit(dite.phrase);
+    Dit(dite.phrase, dite.code);
     Parole();
     if (GenreAction(dite.code) == "PA") {
         m.CowboyParole = true;

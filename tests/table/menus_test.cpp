@@ -36,10 +36,7 @@ protected:
     void TearDown() override {
         if (MonHelp* a = AideOuverte()) delete a;
     }
-    void Clique(B b) {
-        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {},
-                          f.Table->mapTo(&f, BoutonUp(f, b).geometry().center()));
-    }
+    void Clique(B b) { ::Clique(f, b); }
     // Check offered with these hands, as after the opponent's check.
     void VersAbattage(int player, int cowboy, int pot) {
         Argent& a = EtatDuJeu().argent;

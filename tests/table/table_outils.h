@@ -1,10 +1,9 @@
 // The table laid out as at start-up, its game flow, clicks at the buttons'
-// places as a player's would land, and random draws scripted by phase.
+// places as a player's would land (tools/soak/joueur.h), and random draws
+// scripted by phase (the sources are tools/soak/hasards.h).
 #pragma once
 
 #include <QApplication>
-#include <QScreen>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +18,8 @@
 #include "platform/fenetre_table.h"
 #include "render/form1.h"
 #include "shell/demarrage.h"
+#include "hasards.h"
+#include "joueur.h"
 #include "support/hasard_script.h"
 #include "table/jeu.h"
 #include "table/offre.h"
@@ -64,50 +65,6 @@ public:
         return Visage().Piles(argent, argent).Donne(cowboy, player);
     }
 };
-
-// Scripted values first, then a seeded generator for whatever follows.
-class HasardSuite final : public SourceHasard {
-public:
-    explicit HasardSuite(std::vector<double> debut = {}, uint64_t graine = 1)
-        : debut_(std::move(debut)), generateur_(graine) {
-        InstalleHasard(this);
-    }
-    ~HasardSuite() override { InstalleHasard(nullptr); }
-    double Rnd() override {
-        ++tires_;
-        return suivant_ < debut_.size() ? debut_[suivant_++] : generateur_.Rnd();
-    }
-    // Scripted values not drawn yet.
-    std::size_t Restants() const { return debut_.size() - suivant_; }
-    std::size_t Tires() const { return tires_; }
-
-private:
-    std::vector<double> debut_;
-    std::size_t suivant_ = 0;
-    std::size_t tires_ = 0;
-    HasardHorloge generateur_;
-};
-
-// Whether the table on screen, after a pass of events, shows what painting
-// every control afresh from its image shows: a drawing that changed an
-// image without asking for its repaint leaves the screen behind.
-inline testing::AssertionResult EcranAJour(Form1& f) {
-    QApplication::processEvents();
-    const QRect place(f.Table->mapTo(&f, QPoint(0, 0)), f.Table->size());
-    const QImage ecran = f.screen()->grabWindow(f.winId()).toImage().copy(place).convertToFormat(
-        QImage::Format_RGB32);
-    const QImage frais = f.Table->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (ecran.size() != frais.size())
-        return testing::AssertionFailure() << "screen " << ecran.width() << "x" << ecran.height();
-    for (int y = 0; y < frais.height(); ++y) {
-        const QRgb* e = reinterpret_cast<const QRgb*>(ecran.constScanLine(y));
-        const QRgb* n = reinterpret_cast<const QRgb*>(frais.constScanLine(y));
-        for (int x = 0; x < frais.width(); ++x)
-            if ((e[x] ^ n[x]) & 0xFFFFFF)
-                return testing::AssertionFailure() << "the screen is behind at (" << x << ", " << y << ")";
-    }
-    return testing::AssertionSuccess();
-}
 
 // Check offered and every other action covered, as after the opponent's
 // check at the second betting turn.
@@ -195,10 +152,10 @@ protected:
 
     // A click where a player would click: on the table, at the centre of
     // the control's place, whatever lies there.
-    QPoint Place(const Picture& w) { return f.Table->mapTo(&f, w.geometry().center()); }
-    void CliqueEn(QPoint p) { QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, p); }
-    void Clique(BoutonTable b) { CliqueEn(Place(BoutonUp(f, b))); }
-    void CliqueCarte(int i) { CliqueEn(Place(*f.Cards[i])); }
+    QPoint Place(const Picture& w) { return PlaceSurFenetre(f, w); }
+    void CliqueEn(QPoint p) { ::CliqueEn(f, p); }
+    void Clique(BoutonTable b) { ::Clique(f, b); }
+    void CliqueCarte(int i) { ::CliqueCarte(f, i); }
 
     std::set<BoutonTable> Offerts() {
         const auto v = BoutonsOfferts(f);
@@ -287,53 +244,4 @@ protected:
             f.PeintFace(*f.Cards[i], c.valeur, c.couleur);
         }
     }
-};
-
-// Answers every OK wait of the showdown as a player would, after `avant`
-// (which sees the table as it waits); also closes the message box that
-// ends a tournament. With `cliqueOK` false it leaves OK alone after
-// `avant`, and counts a wait that still runs afterwards as forced.
-class RepondOK {
-public:
-    explicit RepondOK(std::function<void(Form1&)> avant = {}, bool cliqueOK = true)
-        : avant_(std::move(avant)), cliqueOK_(cliqueOK) {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Sonde(); });
-        timer_.start();
-    }
-    int Attentes() const { return attentes_; }
-    int Forcees() const { return forcees_; }
-    std::vector<std::string> Boites() const { return boites_; }
-
-private:
-    void Sonde() {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            boites_.push_back((box->windowTitle() + "|" + box->text()).toStdString());
-            box->accept();
-            return;
-        }
-        auto* form = static_cast<Form1*>(FenetreTable::Instance());
-        // OK uncovered: a showdown waits for its click.
-        if (!form || !PorteeAttenteOK::EnCours() || form->TrameOK->isVisible()) {
-            dansAttente_ = false;
-            return;
-        }
-        if (!dansAttente_) {
-            dansAttente_ = true;
-            ++attentes_;
-            if (avant_) avant_(*form);
-            if (!cliqueOK_) return;
-        } else if (!cliqueOK_) {
-            ++forcees_;
-        }
-        const QPoint p = form->Table->mapTo(form, form->BtnOKUp->geometry().center());
-        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, p);
-    }
-
-    std::function<void(Form1&)> avant_;
-    bool cliqueOK_;
-    bool dansAttente_ = false;
-    QTimer timer_;
-    int attentes_ = 0, forcees_ = 0;
-    std::vector<std::string> boites_;
 };

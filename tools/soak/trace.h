@@ -1,0 +1,36 @@
+// The trace of a run in JSON Lines: one object a line, one line per event
+// of the flow, and the three amounts after every handler of the player.
+// tools/soak/README.md lists the objects.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "common/cartes.h"
+#include "table/jeu.h"
+
+class Trace : public ObservateurJeu {
+public:
+    explicit Trace(std::ostream& sortie) : o_(sortie) {}
+
+    void DebutPartie() override;
+    void Donne() override;
+    void Parole(const std::string& phrase, std::string_view code) override;
+    void Tirage(bool cowboy, std::string_view positions) override;
+    void Abattage(bool cowboyGagne) override;
+    void PotPaye(bool auCowboy) override;
+    void FinPartie() override;
+
+    // A fresh table in one language.
+    void Table(bool francais);
+    // The money after the handler of `action` (its actions-file line).
+    void Montants(std::string_view action);
+
+private:
+    std::ostream& o_;
+};
+
+// A card as the trace writes it: "AH", "10S", "QD" (hearts H, clubs C,
+// diamonds D, spades S).
+std::string NomCarte(const Carte& c);

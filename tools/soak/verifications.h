@@ -1,0 +1,80 @@
+// The invariants of a table in play, checked from what the table shows:
+// the captions as text, the card pictures, the pile and pot windows as
+// pixels, the layout as what a click can reach, and the face timers.
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/cartes.h"
+#include "table/jeu.h"
+#include "joueur.h"
+
+class Form1;
+
+// Whether the table on screen, after a pass of events, shows what painting
+// every control afresh from its image shows; "" or where it is behind.
+std::string EcranEnRetard(Form1& f);
+
+class Verificateur : public ObservateurJeu {
+public:
+    explicit Verificateur(Form1& f);
+
+    // The flow's events it follows: the starting money of each game, the
+    // cards held in each hand.
+    void DebutPartie() override;
+    void Donne() override;
+    void Tirage(bool cowboy, std::string_view positions) override;
+    // Right when the pot was paid: the pot heap empty, the money whole.
+    void PotPaye(bool auCowboy) override;
+
+    // After any handler: the money adds up to twice the game's starting
+    // money and every caption reads it; the deck marks are those of the
+    // cards dealt and drawn in this hand; only the current character's face
+    // timers run. Returns the first breach, or "".
+    std::string ApresHandler();
+    // Where the flow waits for the player (`a` is Joueur or OK): the above,
+    // the table enabled, one of the layouts, the cards shown as their
+    // pictures, the piles and the pot heap as their pixels.
+    std::string EnAttente(Attente a);
+    // Also, at every n-th wait (0: never), that the screen shows what the
+    // controls' images show once pending events are handled: a drawing
+    // that changed an image without asking for its repaint leaves the
+    // screen behind. It costs a grab of the window.
+    void EcranToutesLes(int n) { ecranToutesLes_ = n; }
+
+private:
+    std::string Argent() const;
+    std::string Paquet() const;
+    std::string Minuteries() const;
+    std::string Cartes(Attente a);
+    std::string Piles();
+    std::string Pile(bool cowboy);
+    std::string TasDuPot() const;
+    const QImage& Feuille();
+
+    Form1& f_;
+    // A breach seen at an event of the flow, told at the next check.
+    std::string constat_;
+    int ecranToutesLes_ = 0;
+    long attentes_ = 0;
+    int somme_ = -1;                 // twice the game's starting money; -1 before a game
+    bool donne_ = false;             // a hand has been dealt at this table
+    // Who has held each card (value 1..13, suit 1..4) in this hand.
+    std::array<MarqueCarte, 52> tenues_{};
+    // The face sheet checked: its 52 cells are pairwise different.
+    const QImage* feuille_ = nullptr;
+    // What was found right at the last check, to skip pixels that did not
+    // change (an image's key changes with any write to it).
+    struct Vu {
+        qint64 cle = 0, cleTable = 0;
+        int montant = -1, x = -1;
+        Carte carte;
+    };
+    std::array<Vu, 5> cartesVues_{};
+    std::array<Vu, 2> pilesVues_{};
+};
