@@ -137,7 +137,9 @@ TEST(Replay, WhatCannotBePlayedStopsTheReplay) {
     for (const char* action : {"call", "draw", "ok", "check"}) {
         const Rejeu r = Rejoue(valeurs, debut + action + "\n");
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.arret.rfind("\"" + std::string(action) + "\" is not offered: ", 0), 0u) << r.arret;
+        std::string attendu = "\"";
+        attendu.append(action).append("\" is not offered: ");
+        EXPECT_EQ(r.arret.rfind(attendu, 0), 0u) << r.arret;
     }
     const Rejeu mauvaise = Rejoue(valeurs, debut + "raise 20\n");
     EXPECT_EQ(mauvaise.arret, "actions line 4: \"raise 20\": not an action");

@@ -218,4 +218,17 @@ TEST_F(Invariants, TheTableWaitsEnabledWithOneOfItsLayouts) {
               "breach: layout answer to a bet: the board's cover does not follow the plates");
 }
 
+TEST_F(Invariants, TheScreenShowsWhatTheImagesShow) {
+    std::string avant, apres;
+    EXPECT_EQ(AOuverture([&](Form1& f) {
+                  avant = EcranEnRetard(f);
+                  // The face changed in its image, no repaint asked for.
+                  f.FenetreVisage->Surface().fill(Qt::red);
+                  apres = EcranEnRetard(f);
+              }),
+              "");
+    EXPECT_EQ(avant, "");
+    EXPECT_EQ(apres.rfind("the screen is behind at (", 0), 0u) << apres;
+}
+
 }  // namespace

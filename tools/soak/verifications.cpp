@@ -14,18 +14,14 @@
 #include "common/etat.h"
 #include "dispositions.h"
 #include "render/form1.h"
+#include "trace.h"
 
 namespace {
 
 int Indice(const Carte& c) { return (c.valeur - 1) * 4 + (c.couleur - 1); }
 bool Valide(const Carte& c) { return c.valeur >= 1 && c.valeur <= 13 && c.couleur >= 1 && c.couleur <= 4; }
 
-std::string Nom(const Carte& c) {
-    static const char* const valeurs[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-    static const char couleurs[] = {'H', 'C', 'D', 'S'};
-    if (!Valide(c)) return "(" + std::to_string(c.valeur) + "," + std::to_string(c.couleur) + ")";
-    return std::string(valeurs[c.valeur - 1]) + couleurs[c.couleur - 1];
-}
+std::string Nom(const Carte& c) { return NomCarte(c); }
 
 const char* Nom(MarqueCarte m) {
     switch (m) {
