@@ -37,7 +37,9 @@ protected:
 
 private:
     void Form_Load(Form1* table);
-    QPointer<Form1> table_;
+    // Watched as a widget: its events still come while it is destroyed,
+    // when it is no longer a Form1.
+    QPointer<QWidget> table_;
 };
 
 // The help window now open, or null.
