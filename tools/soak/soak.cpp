@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
                      pilote.DernieresActions().c_str());
         std::fprintf(stderr, "replay it: soak --seed %llu --hands %ld --dump breach, then\n"
                              "           soak --values breach.values --actions breach.actions\n",
-                     static_cast<unsigned long long>(graine), pilote.Compte().coups);
+                     static_cast<unsigned long long>(graine), coups);
         return 1;
     }
     return 0;
