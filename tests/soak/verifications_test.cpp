@@ -116,6 +116,22 @@ TEST_F(Invariants, ADrawnCardAlreadyHeldIsCaughtWhenDrawn) {
     EXPECT_EQ(v.ApresHandler(), "the player drew 5H, already held by the opponent in this hand");
 }
 
+TEST_F(Invariants, TheMoneyIsAlsoCheckedAtTheFlowsEventsInsideAHandler) {
+    Form1 f;
+    Verificateur v(f);
+    E() = Etat{};
+    E().argent = {400, 400, 0};
+    for (Picture* barre : {f.PlayerMoneyBar, f.CowboyMoneyBar, f.PotMoneyBar}) barre->Show();
+    f.MontreArgent();
+    v.DebutPartie();
+    EXPECT_EQ(v.ApresHandler(), "");
+    // A sentence said while a payment is written to the amounts only.
+    E().argent.player -= 20;
+    E().argent.pot += 20;
+    v.Parole("I call", "CA");
+    EXPECT_EQ(v.ApresHandler(), "when the opponent said \"I call\": PlayerMoney(0) reads \"$400\" for $380");
+}
+
 TEST_F(Invariants, CardPicturesShowTheCardsHeld) {
     EXPECT_EQ(AOuverture([](Form1& f) {
                   const Carte c = E().donne.CartesPlayer[3];
@@ -216,6 +232,16 @@ TEST_F(Invariants, TheTableWaitsEnabledWithOneOfItsLayouts) {
     EXPECT_EQ(Apres([](const Situation& s) { return Offert(s, B::Call); },
                     [](Form1& f) { f.TramePlaque[7].Show(); }),
               "breach: layout answer to a bet: the board's cover does not follow the plates");
+}
+
+TEST_F(Invariants, TheBubbleSpeaksAtTheShowdownAndIsGoneBetweenHandlers) {
+    EXPECT_EQ(AOuverture([](Form1& f) { f.Bobble->Show(); }).substr(0, 41),
+              "breach: the speech bubble stays up with \"");
+    const auto aLAbattage = [](const Situation& s) { return s.attente == Attente::OK; };
+    EXPECT_EQ(Apres(aLAbattage, [](Form1& f) { f.Say->SetCaption(std::string("I pass")); }),
+              "breach: the speech bubble says \"I pass\"");
+    EXPECT_EQ(Apres(aLAbattage, [](Form1& f) { f.Bobble->Hide(); }),
+              "breach: the speech bubble is hidden where the opponent speaks");
 }
 
 TEST_F(Invariants, TheScreenShowsWhatTheImagesShow) {

@@ -369,6 +369,15 @@ bool Pilote::RepondModal() {
 
 // ------------------------------------------------------------ the flow's events
 
+namespace {
+// Times the checks made at one of the flow's events.
+struct Chrono {
+    double& total;
+    Clock::time_point debut = Clock::now();
+    ~Chrono() { total += std::chrono::duration<double>(Clock::now() - debut).count(); }
+};
+}  // namespace
+
 void Pilote::DebutPartie() {
     ++bilan_.parties;
     partieEnCours_ = true;
@@ -382,22 +391,36 @@ void Pilote::Donne() {
     abattage_ = false;
     // The antes of a fresh pot make $20: more is a pot left by two passes.
     if (EtatDuJeu().argent.pot > 2 * EtatDuJeu().mises.MiseDepart) ++bilan_.passes;
-    if (verificateur_) verificateur_->Donne();
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->Donne();
+    }
     if (trace_) trace_->Donne();
 }
 
 void Pilote::Parole(const std::string& phrase, std::string_view code) {
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->Parole(phrase, code);
+    }
     if (trace_) trace_->Parole(phrase, code);
 }
 
 void Pilote::Tirage(bool cowboy, std::string_view positions) {
-    if (verificateur_) verificateur_->Tirage(cowboy, positions);
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->Tirage(cowboy, positions);
+    }
     if (trace_) trace_->Tirage(cowboy, positions);
 }
 
 void Pilote::Abattage(bool cowboyGagne) {
     ++bilan_.abattages;
     abattage_ = true;
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->Abattage(cowboyGagne);
+    }
     if (trace_) trace_->Abattage(cowboyGagne);
 }
 
@@ -406,7 +429,10 @@ void Pilote::PotPaye(bool auCowboy) {
     ++bilan_.pots[perso];
     if (auCowboy) ++bilan_.potsCowboy[perso];
     if (!abattage_) ++bilan_.couches;
-    if (verificateur_) verificateur_->PotPaye(auCowboy);
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->PotPaye(auCowboy);
+    }
     if (trace_) trace_->PotPaye(auCowboy);
 }
 
@@ -427,6 +453,10 @@ void Pilote::FinPartie() {
         }
     }
     partieEnCours_ = false;
+    if (verificateur_ && options_.verifications) {
+        Chrono c{bilan_.secondesVerifications};
+        verificateur_->FinPartie();
+    }
     if (trace_) trace_->FinPartie();
 }
 

@@ -8,10 +8,12 @@
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
+#include <vector>
 #include <utility>
 
 #include "common/disposition.h"
 #include "common/etat.h"
+#include "common/textes_jeu.h"
 #include "dispositions.h"
 #include "render/form1.h"
 #include "trace.h"
@@ -109,6 +111,7 @@ void Verificateur::Donne() {
     };
     for (const Carte& c : d.CartesCowboy) tient(c, MarqueCarte::Cowboy);
     for (const Carte& c : d.CartesPlayer) tient(c, MarqueCarte::Player);
+    Controle("at the deal");
 }
 
 void Verificateur::Tirage(bool cowboy, std::string_view positions) {
@@ -128,6 +131,7 @@ void Verificateur::Tirage(bool cowboy, std::string_view positions) {
                        ", already held by " + Nom(tenues_[Indice(c)]) + " in this hand";
         tenues_[Indice(c)] = cowboy ? MarqueCarte::Cowboy : MarqueCarte::Player;
     }
+    Controle(cowboy ? "at the opponent's draw" : "at the player's draw");
 }
 
 void Verificateur::PotPaye(bool) {
@@ -150,17 +154,52 @@ std::string Verificateur::ApresHandler() {
     return Minuteries();
 }
 
+void Verificateur::Controle(const char* ou) {
+    if (!constat_.empty()) return;
+    if (std::string r = ApresHandler(); !r.empty()) constat_ = std::string(ou) + ": " + r;
+}
+
+void Verificateur::Parole(const std::string& phrase, std::string_view) {
+    Controle(("when the opponent said \"" + phrase + "\"").c_str());
+}
+void Verificateur::Abattage(bool) { Controle("at the showdown"); }
+void Verificateur::FinPartie() { Controle("at the end of the game"); }
+
 std::string Verificateur::EnAttente(Attente a) {
     if (std::string r = ApresHandler(); !r.empty()) return r;
     if (!f_.EstActive()) return "the table refuses input while the flow waits for the player";
-    if (std::string r = HorsDisposition(f_, EtatDuJeu(), a == Attente::OK); !r.empty())
+    Disposition3 disposition = Disposition3::Rien;
+    if (std::string r = HorsDisposition(f_, EtatDuJeu(), a == Attente::OK, &disposition); !r.empty())
         return "layout " + r;
+    if (std::string r = Bulle(int(disposition), a); !r.empty()) return r;
     if (!donne_) return "";
     if (std::string r = Cartes(a); !r.empty()) return r;
     if (std::string r = Piles(); !r.empty()) return r;
     if (std::string r = TasDuPot(); !r.empty()) return r;
     if (ecranToutesLes_ > 0 && ++attentes_ % ecranToutesLes_ == 0) return EcranEnRetard(f_);
     return "";
+}
+
+// The opponent speaks at the showdown until OK, and its last sentence of a
+// game stays until the next game; otherwise the bubble is hidden between
+// two handlers.
+std::string Verificateur::Bulle(int disposition, Attente a) const {
+    const Etat& e = EtatDuJeu();
+    const bool fr = e.reglages.Francais();
+    const bool vue = f_.Bobble->isVisibleTo(f_.Table);
+    const std::string dite = f_.Say->Texte();
+    std::vector<const Bilingue*> attendues;
+    if (a == Attente::OK) {
+        attendues = {&TextesJeu::JaiGagne, &TextesJeu::JaiPerdu};
+    } else if (Disposition3(disposition) == Disposition3::Rien && somme_ >= 0) {
+        if (e.argent.player == 0) attendues = {&TextesJeu::JaiGagneLaPartie};
+        if (e.argent.cowboy == 0) attendues = {&TextesJeu::JaiPerduLaPartie};
+    }
+    if (attendues.empty()) return vue ? "the speech bubble stays up with \"" + dite + "\"" : "";
+    if (!vue) return "the speech bubble is hidden where the opponent speaks";
+    for (const Bilingue* b : attendues)
+        if (b->Dans(fr) == dite) return "";
+    return "the speech bubble says \"" + dite + "\"";
 }
 
 std::string Verificateur::Argent() const {

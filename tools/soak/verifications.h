@@ -1,6 +1,9 @@
 // The invariants of a table in play, checked from what the table shows:
 // the captions as text, the card pictures, the pile and pot windows as
 // pixels, the layout as what a click can reach, and the face timers.
+// It follows the game through the flow's events: attach it as the flow's
+// observer (Jeu::observateur) or forward those events to it, from the
+// table's first game on.
 #pragma once
 
 #include <QImage>
@@ -31,6 +34,10 @@ public:
     void Tirage(bool cowboy, std::string_view positions) override;
     // Right when the pot was paid: the pot heap empty, the money whole.
     void PotPaye(bool auCowboy) override;
+    // At these events too, inside the handler, what is checked after one.
+    void Parole(const std::string& phrase, std::string_view code) override;
+    void Abattage(bool cowboyGagne) override;
+    void FinPartie() override;
 
     // After any handler: the money adds up to twice the game's starting
     // money and every caption reads it; the deck marks are those of the
@@ -38,7 +45,8 @@ public:
     // timers run. Returns the first breach, or "".
     std::string ApresHandler();
     // Where the flow waits for the player (`a` is Joueur or OK): the above,
-    // the table enabled, one of the layouts, the cards shown as their
+    // the table enabled, one of the layouts, the speech bubble (hidden, or
+    // the showdown's or the game's last sentence), the cards shown as their
     // pictures, the piles and the pot heap as their pixels.
     std::string EnAttente(Attente a);
     // Also, at every n-th wait (0: never), that the screen shows what the
@@ -51,6 +59,9 @@ private:
     std::string Argent() const;
     std::string Paquet() const;
     std::string Minuteries() const;
+    std::string Bulle(int disposition, Attente a) const;
+    // What ApresHandler checks, noted for the next check with where it was seen.
+    void Controle(const char* ou);
     std::string Cartes(Attente a);
     std::string Piles();
     std::string Pile(bool cowboy);
