@@ -215,19 +215,24 @@ std::string Verificateur::Argent() const {
                                 {f_.CowboyMoney, f_.CowboyMoneyBar, a.cowboy, "CowboyMoney"},
                                 {f_.Pot, f_.PotMoneyBar, a.pot, "Pot"}};
     int somme = 0;
-    for (const Legende& l : legendes) {
+    for (int k = 0; k < 3; ++k) {
+        const Legende& l = legendes[k];
         for (int i = 0; i < 2; ++i) {
             const Etiquette& e = l.paire[i];
-            const std::string t = e.Texte();
             const std::string nom = std::string(l.nom) + "(" + std::to_string(i) + ")";
+            if (!e.Visible() || !l.barre->Visible()) return nom + " is hidden";
+            // A caption read as it was at the last check reads the same.
+            LegendeLue& lue = legendesLues_[2 * k + i];
+            if (lue.texte == e.text() && lue.largeur == e.width() && lue.montant == l.montant) continue;
+            const std::string t = e.Texte();
             if (!Lisible(t)) return nom + " reads \"" + t + "\"";
             if (LitArgent(t) != l.montant)
                 return nom + " reads \"" + t + "\" for $" + std::to_string(l.montant);
-            if (!e.Visible() || !l.barre->Visible()) return nom + " is hidden";
             if (QFontMetrics(e.font()).horizontalAdvance(e.text()) > e.width())
                 return nom + " \"" + t + "\" does not fit its label";
+            lue = {e.text(), e.width(), l.montant};
         }
-        somme += LitArgent(l.paire[0].Texte());
+        somme += l.montant;
     }
     if (somme != somme_)
         return "the money adds up to $" + std::to_string(somme) + " (player " +

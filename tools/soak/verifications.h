@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -88,4 +89,9 @@ private:
     };
     std::array<Vu, 5> cartesVues_{};
     std::array<Vu, 2> pilesVues_{};
+    struct LegendeLue {
+        QString texte;
+        int largeur = -1, montant = -1;
+    };
+    mutable std::array<LegendeLue, 6> legendesLues_{};
 };
