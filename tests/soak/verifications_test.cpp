@@ -209,6 +209,8 @@ TEST_F(Invariants, OnlyTheCurrentCharactersFaceTimersRun) {
 TEST_F(Invariants, TheTableWaitsEnabledWithOneOfItsLayouts) {
     EXPECT_EQ(AOuverture([](Form1& f) { f.Desactive(); }),
               "breach: the table refuses input while the flow waits for the player");
+    EXPECT_EQ(AOuverture([](Form1& f) { f.TournMed->setEnabled(false); }),
+              "breach: the menu item \"Medium ($400)\" cannot be chosen");
     EXPECT_EQ(AOuverture([](Form1& f) {
                   f.TrameFold->Hide();
                   f.BtnFoldUp->Show();

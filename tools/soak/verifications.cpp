@@ -1,5 +1,6 @@
 #include "verifications.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QScreen>
@@ -168,6 +169,10 @@ void Verificateur::FinPartie() { Controle("at the end of the game"); }
 std::string Verificateur::EnAttente(Attente a) {
     if (std::string r = ApresHandler(); !r.empty()) return r;
     if (!f_.EstActive()) return "the table refuses input while the flow waits for the player";
+    for (const QAction* item : {f_.MenuEnter, f_.TournEasy, f_.TournMed, f_.TournHard, f_.MenuOptions,
+                                f_.MenuExit, f_.MenuHelp, f_.MenuAbout})
+        if (!item->isEnabled() || !item->isVisible())
+            return "the menu item \"" + item->text().toStdString() + "\" cannot be chosen";
     Disposition3 disposition = Disposition3::Rien;
     if (std::string r = HorsDisposition(f_, EtatDuJeu(), a == Attente::OK, &disposition); !r.empty())
         return "layout " + r;
