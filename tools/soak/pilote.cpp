@@ -274,7 +274,14 @@ void Pilote::Etape(Attente a) {
     if (dernieres_.size() > kDernieres) dernieres_.pop_front();
     if (options_.journalActions) *options_.journalActions << texte << '\n';
     ++bilan_.actions;
+    const auto debut = Clock::now();
+    const double verifications = bilan_.secondesVerifications;
     Fais(*action);
+    // Handlers run inside the action at the top; inside the OK wait, the
+    // top's action counts them already.
+    if (a == Attente::Joueur)
+        bilan_.secondesJeu += std::chrono::duration<double>(Clock::now() - debut).count() -
+                              (bilan_.secondesVerifications - verifications);
     if (arrete_) return;
     if (std::string r = erreurHasard(); !r.empty()) return Stoppe(r);
     // Between two handlers the next step checks; inside the OK wait, now.

@@ -43,9 +43,11 @@ double Part(long n, long sur) { return sur > 0 ? 100.0 * double(n) / double(sur)
 
 void Rapport(const Pilote& pilote) {
     const Bilan& b = pilote.Compte();
-    std::printf("%ld hands in %.1f s: %.0f hands/s (checks %.1f s, %.0f%% of the time)\n", b.coups,
-                b.secondes, b.secondes > 0 ? b.coups / b.secondes : 0.0, b.secondesVerifications,
-                Part(long(b.secondesVerifications * 1000), long(b.secondes * 1000)));
+    const auto part = [&b](double s) { return b.secondes > 0 ? 100 * s / b.secondes : 0.0; };
+    const double driver = b.secondes - b.secondesJeu - b.secondesVerifications;
+    std::printf("%ld hands in %.1f s: %.0f hands/s (the game %.0f%%, the checks %.0f%%, the driver %.0f%%)\n",
+                b.coups, b.secondes, b.secondes > 0 ? b.coups / b.secondes : 0.0, part(b.secondesJeu),
+                part(b.secondesVerifications), part(driver));
     std::printf("%ld games started, %ld finished, %ld abandoned for a new one; %ld actions\n",
                 b.parties, b.partiesFinies, b.partiesAbandonnees, b.actions);
     const char* niveaux[] = {"easy", "medium", "hard"};
