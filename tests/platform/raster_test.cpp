@@ -83,6 +83,22 @@ TEST(Raster, MaskedCopyGivesSpriteOverBackground) {
     EXPECT_EQ(dst.pixel(2, 0), qRgb(1, 120, 33));
 }
 
+TEST(Raster, MaskedCopyIsTheMaskAndThenThePictureEvenClipped) {
+    const QImage image = Bruit(60, 40, 5), masque = Bruit(60, 40, 6), fond = Bruit(50, 30, 7);
+    const CasCopie cas[] = {
+        {5, 4, 20, 10, 3, 2}, {-7, -3, 30, 20, 0, 0}, {40, 22, 30, 20, 10, 5},
+        {0, 0, 30, 20, 45, 30}, {0, 0, 60, 40, 0, 0}, {3, 3, 20, 20, -4, -6},
+    };
+    for (const auto& c : cas) {
+        QImage vu = fond;
+        CopieMasquee(vu, c.x, c.y, c.w, c.h, image, masque, c.sx, c.sy);
+        const QImage attendu =
+            Reference(Reference(fond, c.x, c.y, c.w, c.h, masque, c.sx, c.sy, OpRaster::SrcAnd), c.x,
+                      c.y, c.w, c.h, image, c.sx, c.sy, OpRaster::SrcPaint);
+        EXPECT_TRUE(Identiques(vu, attendu)) << "at " << c.x << "," << c.y;
+    }
+}
+
 TEST(Raster, StretchedCopyDoublesEachPixelAndKeepsTheOperation) {
     const QImage src = Bruit(8, 6, 3);
     const QImage fond = Bruit(20, 16, 4);
