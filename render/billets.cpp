@@ -333,8 +333,17 @@ void Form1::CopieTableSous(Picture& w, int largeur, int hauteur) {
 }
 
 void Form1::RecopieTable(Picture& w) {
-    w.Hide();
     w.Clear();
     CopieTableSous(w);
-    w.Show();
+    MontreRedessinee(w);
+}
+
+void Form1::MontreRedessinee(Picture& w) {
+    // Hiding it for the redrawing and showing it again with no pass of
+    // events between shows nobody anything; it would only make Qt work out
+    // again which controls cover which.
+    if (w.Visible())
+        w.update();
+    else
+        w.Show();
 }

@@ -97,6 +97,8 @@ public:
     void CopieTableSous(Picture& w, int largeur, int hauteur);
     // Copying back: hide w, clear it, copy the table under it, show it.
     void RecopieTable(Picture& w);
+    // The end of a redrawing that hid w: w shown with its new image.
+    void MontreRedessinee(Picture& w);
 
     // The scene of a game: the table (with the medallions in a tournament),
     // the current character's body with its idle face timers, its hands.

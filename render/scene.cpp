@@ -112,13 +112,12 @@ void Form1::AffMains() {
 
 void Form1::AffMainsCartes(int k) {
     const QImage& mains = ImageMagasin("Mains");
-    FenetreMains->Hide();
     CopieTableSous(*FenetreMains, mains.width(), mains.height());
     if (k >= 0 && k <= 5)
         CopieMasquee(*FenetreMains, 0, 0, mains.width(), mains.height(),
                      ImageMagasin(kCartesTenues[k]), ImageMagasin(kCartesTenuesMask[k]));
     AffMains();
-    FenetreMains->Show();
+    MontreRedessinee(*FenetreMains);
 }
 
 void Form1::PeintFace(Picture& carte, int valeur, int couleur) {
