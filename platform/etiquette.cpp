@@ -1,5 +1,7 @@
 #include "platform/etiquette.h"
 
+#include <QPainter>
+#include <QTextDocument>
 #include <QtGlobal>
 
 #include "platform/polices.h"
@@ -23,6 +25,28 @@ Etiquette::Etiquette(QWidget* parent, int left, int top, int width, int height,
     setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Etiquette::paintEvent(QPaintEvent* e) {
+    // Anything but one plain line, left and top, goes the usual way.
+    if (!isEnabled() || wordWrap() || alignment() != (Qt::AlignLeft | Qt::AlignTop) ||
+        margin() != 0 || indent() > 0 || textFormat() == Qt::RichText ||
+        (textFormat() == Qt::AutoText && Qt::mightBeRichText(text())) ||
+        text().contains(QLatin1Char('\n'))) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // A money caption takes at most 101 texts; other captions, a few dozen.
+    if (police_ != font() || dispositions_.size() > 256) {
+        dispositions_.clear();
+        police_ = font();
+    }
+    auto [it, nouvelle] = dispositions_.try_emplace(text(), text());
+    if (nouvelle) it->second.setTextFormat(Qt::PlainText);
+    QPainter p(this);
+    p.setFont(police_);
+    p.setPen(palette().color(foregroundRole()));
+    p.drawStaticText(contentsRect().topLeft(), it->second);
 }
 
 Etiquette& PaireEtiquettes::operator[](int i) const {

@@ -3,9 +3,11 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QStaticText>
 #include <QString>
 
 #include <string>
+#include <unordered_map>
 
 class Etiquette : public QLabel {
 public:
@@ -24,6 +26,16 @@ public:
     bool Visible() const { return !isHidden(); }
     void SetVisible(bool v) { setVisible(v); }
     void Refresh() { repaint(); }
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    // Each caption laid out once for the label's font: QLabel shapes its
+    // text again at every paint, and the money captions, painted at every
+    // change of an amount, come back to the same few texts.
+    std::unordered_map<QString, QStaticText> dispositions_;
+    QFont police_;
 };
 
 // A caption and its shadow: two labels with the same text, the shadow 2 px
