@@ -6,6 +6,8 @@
 # make soak  plays 100,000 hands on the real table, offscreen, checking it
 #            after every handler (SEED=, HANDS=, TRACE=, DUMP=: see
 #            tools/soak/README.md)
+# make monkey sends random input to the real table, offscreen, for ten
+#            minutes (SEED=, SECONDS=: see tools/soak/README.md)
 
 BUILD ?= build
 BENCH_BUILD ?= build-bench
@@ -13,8 +15,9 @@ SAN_BUILD ?= build-sanitize
 SAN_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
 HANDS ?= 100000
+SECONDS ?= 600
 
-.PHONY: deps build run test bench sanitize soak contact-sheet clean
+.PHONY: deps build run test bench sanitize soak monkey contact-sheet clean
 
 deps:
 	@./tools/install-deps.sh
@@ -48,6 +51,10 @@ sanitize: deps
 soak: build
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/tools/soak/soak --hands $(HANDS) \
 		$(if $(SEED),--seed $(SEED)) $(if $(TRACE),--trace $(TRACE)) $(if $(DUMP),--dump $(DUMP))
+
+monkey: build
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} ./$(BUILD)/tools/soak/monkey --seconds $(SECONDS) \
+		$(if $(SEED),--seed $(SEED))
 
 contact-sheet: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release > /dev/null

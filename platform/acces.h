@@ -21,3 +21,5 @@ void Execute(const QObject* source, Acces acces, const std::function<void()>& ha
 
 // Depth of table handlers running now (0 when idle).
 int HandlersEnCours();
+// Handlers run since the start, those refused not counted.
+long HandlersLances();

@@ -8,6 +8,7 @@ namespace {
 
 FenetreTable* g_table = nullptr;
 int g_handlers = 0;   // handlers running now, nested ones included
+long g_lances = 0;    // handlers run
 int g_attenteOK = 0;  // OK waits running now
 
 bool EstSaisie(QEvent::Type t) {
@@ -100,6 +101,7 @@ void Execute(const QObject* source, Acces acces, const std::function<void()>& ha
         Profondeur() { ++g_handlers; }
         ~Profondeur() { --g_handlers; }
     };
+    ++g_lances;
     {
         Profondeur p;
         try {
@@ -114,6 +116,10 @@ void Execute(const QObject* source, Acces acces, const std::function<void()>& ha
 
 int HandlersEnCours() {
     return g_handlers;
+}
+
+long HandlersLances() {
+    return g_lances;
 }
 
 void VerifieFermeture() {

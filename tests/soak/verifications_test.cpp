@@ -8,6 +8,7 @@
 #include "hasards.h"
 #include "platform/raster.h"
 #include "render/form1.h"
+#include "shell/dialogues_commun.h"
 #include "source_test.h"
 
 namespace {
@@ -152,6 +153,40 @@ TEST_F(Invariants, CardPicturesShowTheCardsHeld) {
                                                  OpRaster::SrcCopy);
                                        });
     EXPECT_EQ(abattage.substr(0, 44), "breach: the opponent's card 3 does not show ") << abattage;
+}
+
+// The options switch the face sheet at once, in the middle of a hand too:
+// the cards on the table keep the faces they were painted with, the cards
+// drawn and revealed afterwards come from the new sheet.
+TEST_F(Invariants, CardsKeepTheFaceSheetTheyWerePaintedFrom) {
+    HasardGraine hasard(3);
+    int etape = 0;
+    SourceTest source({"language en", "first 0", "training cowboy 50 0 30 40 400"},
+                      [&](const Situation& s) -> std::optional<ActionJoueur> {
+                          if (!s.partieEnCours) return {};
+                          if (etape == 0 && Offert(s, B::Draw)) {
+                              ++etape;
+                              ChoisitCartes(2);
+                              return Action("draw 1 3");
+                          }
+                          if (etape == 1 && s.attente == Attente::OK) ++etape;
+                          if (etape == 2 && s.attente == Attente::Joueur) return {};
+                          return VersLAbattage(s);
+                      });
+    Pilote pilote(source, OptionsPilote{});
+    EXPECT_TRUE(pilote.Joue()) << pilote.Arret();
+    EXPECT_EQ(etape, 2);
+    ChoisitCartes(1);
+
+    // A card repainted from the new sheet is still not the card dealt.
+    const std::string repeinte = Apres([](const Situation& s) { return Offert(s, B::Pass); },
+                                       [](Form1& f) {
+                                           ChoisitCartes(2);
+                                           const Carte c = E().donne.CartesPlayer[1];
+                                           f.PeintFace(*f.Card2, c.valeur, c.couleur);
+                                       });
+    ChoisitCartes(1);
+    EXPECT_EQ(repeinte.substr(0, 40), "breach: the player's card 2 does not sho") << repeinte;
 }
 
 TEST_F(Invariants, PilesShowOneBillPerTenDollars) {

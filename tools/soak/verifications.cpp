@@ -112,6 +112,7 @@ void Verificateur::Donne() {
     };
     for (const Carte& c : d.CartesCowboy) tient(c, MarqueCarte::Cowboy);
     for (const Carte& c : d.CartesPlayer) tient(c, MarqueCarte::Player);
+    feuillesPlayer_.fill(DispositionDuJeu().Cartes);
     Controle("at the deal");
 }
 
@@ -123,6 +124,7 @@ void Verificateur::Tirage(bool cowboy, std::string_view positions) {
         const bool nouvelle = (positions.find(char('1' + i)) != std::string_view::npos) != cowboy;
         if (!nouvelle) continue;
         const Carte& c = main[i];
+        if (!cowboy) feuillesPlayer_[i] = DispositionDuJeu().Cartes;
         if (!Valide(c)) {
             if (constat_.empty()) constat_ = "drew a card that does not exist: " + Nom(c);
             continue;
@@ -163,7 +165,10 @@ void Verificateur::Controle(const char* ou) {
 void Verificateur::Parole(const std::string& phrase, std::string_view) {
     Controle(("when the opponent said \"" + phrase + "\"").c_str());
 }
-void Verificateur::Abattage(bool) { Controle("at the showdown"); }
+void Verificateur::Abattage(bool) {
+    feuilleCowboy_ = DispositionDuJeu().Cartes;
+    Controle("at the showdown");
+}
 void Verificateur::FinPartie() { Controle("at the end of the game"); }
 
 std::string Verificateur::EnAttente(Attente a) {
@@ -283,10 +288,10 @@ std::string Verificateur::Minuteries() const {
     return "";
 }
 
-const QImage& Verificateur::Feuille() {
-    const QImage& feuille = ImageMagasin(DispositionDuJeu().Cartes);
-    if (&feuille == feuille_) return feuille;
-    feuille_ = &feuille;
+const QImage& Verificateur::Feuille(const char* nom) {
+    const QImage& feuille = ImageMagasin(nom);
+    if (std::find(feuilles_.begin(), feuilles_.end(), nom) != feuilles_.end()) return feuille;
+    feuilles_.emplace_back(nom);
     // A card identified by its picture must be told from every other.
     const Disposition& d = DispositionDuJeu();
     const QSize cellule(d.LargeurCarte, d.HauteurCarte);
@@ -300,7 +305,7 @@ const QImage& Verificateur::Feuille() {
             auto [de, a] = vues.equal_range(h);
             for (; de != a; ++de)
                 if (MemesPixels(feuille, de->second, feuille, p, cellule) && constat_.empty())
-                    constat_ = std::string("two cells of the face sheet ") + d.Cartes + " look the same";
+                    constat_ = std::string("two cells of the face sheet ") + nom + " look the same";
             vues.emplace(h, p);
         }
     return feuille;
@@ -309,8 +314,7 @@ const QImage& Verificateur::Feuille() {
 std::string Verificateur::Cartes(Attente a) {
     const Etat& e = EtatDuJeu();
     const Disposition& d = DispositionDuJeu();
-    const QImage& feuille = Feuille();
-    if (!constat_.empty()) return std::exchange(constat_, {});
+    const auto feuilleDe = [&](const char* nom) -> const QImage& { return Feuille(nom ? nom : d.Cartes); };
     const QSize cellule(d.LargeurCarte, d.HauteurCarte);
     const auto place = [&](const Carte& c) {
         return QPoint((c.valeur - 1) * cellule.width(), (c.couleur - 1) * cellule.height());
@@ -320,12 +324,15 @@ std::string Verificateur::Cartes(Attente a) {
         const Carte& c = e.donne.CartesPlayer[i];
         if (!carte.isVisibleTo(f_.Table)) return "the player's card " + std::to_string(i + 1) + " is hidden";
         Vu& vu = cartesVues_[i];
-        if (vu.cle == carte.Surface().cacheKey() && vu.carte == c) continue;
+        if (vu.cle == carte.Surface().cacheKey() && vu.carte == c && vu.feuille == feuillesPlayer_[i]) continue;
+        const QImage& feuille = feuilleDe(feuillesPlayer_[i]);
+        if (!constat_.empty()) return std::exchange(constat_, {});
         if (carte.Surface().size() != cellule ||
             !MemesPixels(carte.Surface(), {0, 0}, feuille, place(c), cellule))
             return "the player's card " + std::to_string(i + 1) + " does not show " + Nom(c);
         vu.cle = carte.Surface().cacheKey();
         vu.carte = c;
+        vu.feuille = feuillesPlayer_[i];
     }
     // The opponent's cards are shown at the showdown only.
     const bool revelees = f_.CowboyGame->isVisibleTo(f_.Table);
@@ -333,6 +340,8 @@ std::string Verificateur::Cartes(Attente a) {
         return revelees ? "the opponent's cards shown outside the showdown"
                         : "the opponent's cards hidden at the showdown";
     if (revelees) {
+        const QImage& feuille = feuilleDe(feuilleCowboy_);
+        if (!constat_.empty()) return std::exchange(constat_, {});
         for (int i = 0; i < 5; ++i) {
             const Carte& c = e.donne.CartesCowboy[i];
             const QPoint ici(12 + i * (cellule.width() + 1), 14);

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/cartes.h"
 #include "table/jeu.h"
@@ -35,7 +36,8 @@ public:
     void Tirage(bool cowboy, std::string_view positions) override;
     // Right when the pot was paid: the pot heap empty, the money whole.
     void PotPaye(bool auCowboy) override;
-    // At these events too, inside the handler, what is checked after one.
+    // At these events too, inside the handler, what is checked after one;
+    // at the showdown, the opponent's cards revealed.
     void Parole(const std::string& phrase, std::string_view code) override;
     void Abattage(bool cowboyGagne) override;
     void FinPartie() override;
@@ -67,7 +69,8 @@ private:
     std::string Piles();
     std::string Pile(bool cowboy);
     std::string TasDuPot() const;
-    const QImage& Feuille();
+    // A face sheet, its 52 cells checked to differ the first time.
+    const QImage& Feuille(const char* nom);
 
     Form1& f_;
     // A breach seen at an event of the flow, told at the next check.
@@ -78,14 +81,19 @@ private:
     bool donne_ = false;             // a hand has been dealt at this table
     // Who has held each card (value 1..13, suit 1..4) in this hand.
     std::array<MarqueCarte, 52> tenues_{};
-    // The face sheet checked: its 52 cells are pairwise different.
-    const QImage* feuille_ = nullptr;
+    // The face sheets checked: their 52 cells are pairwise different.
+    std::vector<std::string> feuilles_;
+    // The sheet each card was painted from: the options may change the
+    // sheet in use during a hand, and a card keeps the face it was given.
+    std::array<const char*, 5> feuillesPlayer_{};
+    const char* feuilleCowboy_ = nullptr;
     // What was found right at the last check, to skip pixels that did not
     // change (an image's key changes with any write to it).
     struct Vu {
         qint64 cle = 0, cleTable = 0;
         int montant = -1, x = -1;
         Carte carte;
+        const char* feuille = nullptr;
     };
     std::array<Vu, 5> cartesVues_{};
     std::array<Vu, 2> pilesVues_{};
