@@ -305,6 +305,9 @@ void Singe::NouvelleTable() {
     const int16_t progressions[] = {0, ProgressionMexicain, ProgressionTous};
     r.Progression = progressions[Pioche(3)];
     r.PremierJoueur = static_cast<int16_t>(Pioche(3));
+    // A locked character named by the settings is refused as the set-up
+    // dialog opens.
+    r.ChoixCowboy = static_cast<int16_t>(1 + Pioche(3));
     TireDelais();
     verificateur_ = std::make_unique<Verificateur>(table_->f);
     table_->jeu.observateur = this;
@@ -721,13 +724,19 @@ void Singe::ChangeDialogue(QWidget* d) {
     if (controles.empty() || Chance(0.1)) return CliqueEn(*d, QPoint(Pioche(d->width()), Pioche(d->height())));
     QWidget* w = controles[Pioche(int(controles.size()))];
     if (auto* texte = qobject_cast<QLineEdit*>(w)) {
-        // A delay typed: a small number, now and then a letter first.
+        // A delay typed: a small number, now and then a letter first, a
+        // number too long for a delay, or a minus sign put in front.
         CliqueDans(*texte);
         if (QApplication::focusWidget() != texte) return;
         Touche(Qt::Key_A, Qt::ControlModifier);
         if (Chance(0.2)) Touche(Qt::Key_X);
-        const std::string nombre = std::to_string(Pioche(30));
+        const std::string nombre = std::to_string(Chance(0.05) ? 30000 + Pioche(70000) : Pioche(30));
         for (char c : nombre) Touche(Qt::Key_0 + (c - '0'));
+        if (Chance(0.1)) {
+            Touche(Qt::Key_Home);
+            Touche(Qt::Key_Minus);
+        }
+        if (Chance(0.1)) Touche(Qt::Key_Backspace);
         return;
     }
     if (auto* curseur = qobject_cast<QAbstractSlider*>(w); curseur && Chance(0.4)) {
