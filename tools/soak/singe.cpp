@@ -794,6 +794,13 @@ void Singe::PotPaye(bool auCowboy) {
     if (verificateur_) verificateur_->PotPaye(auCowboy);
 }
 
-void Singe::FinPartie() { ++bilan_.finies; }
+void Singe::Parole(const std::string& phrase, std::string_view code) {
+    if (verificateur_) verificateur_->Parole(phrase, code);
+}
+
+void Singe::FinPartie() {
+    ++bilan_.finies;
+    if (verificateur_) verificateur_->FinPartie();
+}
 
 #include "singe.moc"

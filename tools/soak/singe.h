@@ -87,6 +87,7 @@ public:
     void DebutPartie() override;
     void Donne() override;
     void Tirage(bool cowboy, std::string_view positions) override;
+    void Parole(const std::string& phrase, std::string_view code) override;
     void Abattage(bool cowboyGagne) override;
     void PotPaye(bool auCowboy) override;
     void FinPartie() override;
