@@ -25,15 +25,41 @@ const QImage& EnRgb32(const QImage& src, QImage& tampon) {
     return tampon;
 }
 
+// The rows of a block of an RGB32 image from (x, y). The image is detached
+// once here, not at every row as scanLine() would check it.
+class Lignes {
+public:
+    Lignes(QImage& img, int x, int y)
+        : debut_(img.bits() + qsizetype(y) * img.bytesPerLine() + qsizetype(x) * 4),
+          pas_(img.bytesPerLine()) {}
+    QRgb* operator[](int j) const { return reinterpret_cast<QRgb*>(debut_ + qsizetype(j) * pas_); }
+
+private:
+    uchar* debut_;
+    qsizetype pas_;
+};
+class LignesConst {
+public:
+    LignesConst(const QImage& img, int x, int y)
+        : debut_(img.constBits() + qsizetype(y) * img.bytesPerLine() + qsizetype(x) * 4),
+          pas_(img.bytesPerLine()) {}
+    const QRgb* operator[](int j) const {
+        return reinterpret_cast<const QRgb*>(debut_ + qsizetype(j) * pas_);
+    }
+
+private:
+    const uchar* debut_;
+    qsizetype pas_;
+};
+
 // The usual case, RGB32 both sides, as a plain loop: small blocks (a bill,
 // a face frame) cost less than setting up a painter.
 template <typename Op>
 void Boucle(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, int sy, Op op) {
-    for (int j = 0; j < h; ++j) {
-        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(sy + j)) + sx;
-        QRgb* d = reinterpret_cast<QRgb*>(dst.scanLine(y + j)) + x;
-        for (int i = 0; i < w; ++i) d[i] = op(d[i], s[i]);
-    }
+    Lignes d(dst, x, y);
+    LignesConst s(src, sx, sy);
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) d[j][i] = op(d[j][i], s[j][i]);
 }
 
 }  // namespace
@@ -52,12 +78,12 @@ void Copie(QImage& dst, int x, int y, int w, int h, const QImage& src, int sx, i
         h = std::min({h, dst.height() - y, s.height() - sy});
         if (w <= 0 || h <= 0) return;
         switch (op) {
-            case OpRaster::SrcCopy:
-                for (int j = 0; j < h; ++j)
-                    std::memmove(reinterpret_cast<QRgb*>(dst.scanLine(y + j)) + x,
-                                 reinterpret_cast<const QRgb*>(s.constScanLine(sy + j)) + sx,
-                                 size_t(w) * sizeof(QRgb));
+            case OpRaster::SrcCopy: {
+                const Lignes d(dst, x, y);
+                const LignesConst l(s, sx, sy);
+                for (int j = 0; j < h; ++j) std::memmove(d[j], l[j], size_t(w) * sizeof(QRgb));
                 break;
+            }
             case OpRaster::SrcAnd:
                 Boucle(dst, x, y, w, h, s, sx, sy, [](QRgb d, QRgb v) { return d & v; });
                 break;
@@ -119,12 +145,11 @@ void CopieMasquee(QImage& dst, int x, int y, int w, int h, const QImage& image,
     y += haut, sy += haut, h -= haut;
     w = std::min({w, dst.width() - x, image.width() - sx});
     h = std::min({h, dst.height() - y, image.height() - sy});
-    for (int j = 0; j < h; ++j) {
-        const QRgb* m = reinterpret_cast<const QRgb*>(masque.constScanLine(sy + j)) + sx;
-        const QRgb* p = reinterpret_cast<const QRgb*>(image.constScanLine(sy + j)) + sx;
-        QRgb* d = reinterpret_cast<QRgb*>(dst.scanLine(y + j)) + x;
-        for (int i = 0; i < w; ++i) d[i] = (d[i] & m[i]) | p[i];
-    }
+    if (w <= 0 || h <= 0) return;
+    const Lignes d(dst, x, y);
+    const LignesConst m(masque, sx, sy), p(image, sx, sy);
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) d[j][i] = (d[j][i] & m[j][i]) | p[j][i];
 }
 
 void CopieMasquee(Picture& dst, int x, int y, int w, int h, const QImage& image,
