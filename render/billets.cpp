@@ -3,6 +3,8 @@
 // A window is refreshed by update(): it is painted at the next pass of
 // events, the first moment anyone can see it. Each bill's wait pumps events,
 // so with a delay every bill is seen; with none, one pass paints them all.
+// The money panels are not refreshed here: their own picture never changes,
+// and a caption repaints itself when its text does.
 #include <QRect>
 
 #include <algorithm>
@@ -27,7 +29,6 @@ constexpr int kBilletsMax = kNiveauMax / 10;
 // What differs between the player's pile and the opponent's.
 struct Pile {
     Picture* Form1::*fenetre;
-    Picture* Form1::*barre;
     int Argent::*argent;
     int16_t Scene::*ancien;
     std::array<int16_t, kNiveauMax + 1> Scene::*niveaux;
@@ -37,12 +38,12 @@ struct Pile {
     const char* billMask;
 };
 
-constexpr Pile kPilePlayer{&Form1::PileBilletsPlayer, &Form1::PlayerMoneyBar,
+constexpr Pile kPilePlayer{&Form1::PileBilletsPlayer,
                            &Argent::player,           &Scene::ArgentPlayer,
                            &Scene::PilesXPlayer,      &Disposition::PileXPlayer,
                            &Disposition::PileYPlayer, "BillPlayer",
                            "BillPlayerMask"};
-constexpr Pile kPileCowboy{&Form1::PileBilletsCowboy, &Form1::CowboyMoneyBar,
+constexpr Pile kPileCowboy{&Form1::PileBilletsCowboy,
                            &Argent::cowboy,           &Scene::ArgentCowboy,
                            &Scene::PilesXCowboy,      &Disposition::PileXCowboy,
                            &Disposition::PileYCowboy, "BillCowboy",
@@ -205,7 +206,6 @@ void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
     Etat& e = EtatDuJeu();
     e.argent.*p.argent = static_cast<int>(ancien - montant);
     f.MontreArgent();
-    (f.*p.barre)->update();
 
     // One step per $10: the pile redrawn up to its new top each time.
     const int pas = montant >= 10 ? montant / 10 : 0;
@@ -228,7 +228,6 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     f.RecopieTable(*f.FenetrePot);
     e.argent.*p.argent = static_cast<int>(ancien + montant);
     f.MontreArgent();
-    (f.*p.barre)->update();
 
     DessinPile d(f, p);
     Picture& w = d.Fenetre();
@@ -240,7 +239,6 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     if (i < 0) i += (-i + 9) / 10 * 10;  // levels below 0 do not exist
     const long long fin = std::min<long long>(ancien + montant, kNiveauMax);
     if (i > fin) return;
-    w.update();
     for (; i <= fin; i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x);

@@ -116,8 +116,7 @@ void Jeu::PaieAuPot(bool parPlayer, int montant) {
     else
         f.AffBilletsCowboy(montant, "-");
     e.argent.pot += montant;
-    f.MontreArgent();
-    f.PotMoneyBar->update();
+    f.MontreArgent();  // the pot's caption repaints itself
     f.AddBilletsPot(static_cast<int16_t>(montant / 10));
 }
 

@@ -106,11 +106,9 @@ void Jeu::NouvelleMise() {
     f.BtnPassUp->Show();
     f.BtnRaise->Hide();
     f.BtnBet->Show();
-    // Painted together by the pass of events.
-    for (Picture* barre : {f.PotMoneyBar, f.PlayerMoneyBar, f.CowboyMoneyBar}) {
-        barre->Show();
-        barre->update();
-    }
+    // Painted by the pass of events when just shown; a panel already shown
+    // has not changed (its captions repaint themselves when they change).
+    for (Picture* barre : {f.PotMoneyBar, f.PlayerMoneyBar, f.CowboyMoneyBar}) barre->Show();
     Pompe();
 
     m.ApresDraw = false;
