@@ -170,6 +170,7 @@ void Singe::Tick() {
     // waits and the dialogs this one opens.
     Programme();
     if (construction_) return;
+    JugeRelache();
     Signale();
     Verifie();
 
@@ -192,6 +193,12 @@ void Singe::Tick() {
     // However the table closes (its close box, Exit, a menu item), the
     // monkey waits for it to be closed.
     if (table_ && (table_->f.Fermee() || table_->f.FermetureDemandee())) fermeture_ = true;
+    // One mouse: while its button is held only keys go in.
+    if (appui_) {
+        if (garde_.Ecoule() >= appui_->relache || fin_) return Relache();
+        if (Chance(0.1)) ToucheAuHasard();
+        return;
+    }
     if (fermeture_) return SuitFermeture();
     if (fin_) return Termine();
     // The intro, as a start-up shows it, over a fresh table.
@@ -446,6 +453,62 @@ void Singe::ALaTable() {
     CliqueDans(*controles[Pioche(n)], Chance(0.04) ? Qt::RightButton : Qt::LeftButton, Chance(0.04));
 }
 
+// The face timers' ticks so far: handlers that a click does not start.
+long TicksVisage(const Form1& f) {
+    long n = 0;
+    for (const Minuterie* m : f.TimersVisage) n += m->Ticks();
+    return n;
+}
+
+void Singe::Appuie(QWidget& fenetre, QPoint p) {
+    QWindow* w = fenetre.windowHandle();
+    if (!w || !fenetre.isVisible()) return;
+    ++bilan_.entrees;
+    ++bilan_.clics;
+    Appui a;
+    a.fenetre = &fenetre;
+    a.p = p;
+    a.relache = garde_.Ecoule() + (10 + Pioche(190)) / 1000.0;
+    // What the table refuses never reaches its controls: a press while it
+    // is disabled, under a modal window, or closing an open menu.
+    Form1* table = table_ ? &table_->f : nullptr;
+    a.refuse = &fenetre == table &&
+               (!table->EstActive() || Bloquee(*table) || QApplication::activePopupWidget());
+    a.ou = &fenetre == table ? "the table " + Point(p) + " on " + NomSurTable(*table, fenetre.childAt(p))
+                             : std::string(Genre(&fenetre)) + " " + Point(p);
+    Note("press " + a.ou + (a.refuse ? " (refused)" : ""));
+    appui_ = a;
+    QTest::mousePress(w, Qt::LeftButton, {}, p);
+}
+
+void Singe::Relache() {
+    const Appui a = *std::exchange(appui_, std::nullopt);
+    // A window closed meanwhile takes no release.
+    if (!a.fenetre || !a.fenetre->isVisible() || !a.fenetre->windowHandle()) return;
+    ++bilan_.entrees;
+    Form1* table = table_ ? &table_->f : nullptr;
+    const bool refuse = a.fenetre == table && (!table->EstActive() || Bloquee(*table));
+    Note("release " + a.ou + (refuse ? " (refused)" : ""));
+    if (a.refuse && !refuse && table) {
+        relache_ = {true, HandlersLances(), TicksVisage(*table), a.ou};
+    }
+    QTest::mouseRelease(a.fenetre->windowHandle(), Qt::LeftButton, {}, a.p);
+    JugeRelache();
+}
+
+void Singe::JugeRelache() {
+    // Judged at the next tick inside the handler it started, or right after
+    // the release when it started none that waits.
+    if (!relache_.aJuger) return;
+    relache_.aJuger = false;
+    if (!table_) return;
+    const long handlers = HandlersLances() - relache_.handlers;
+    const long ticks = TicksVisage(table_->f) - relache_.ticks;
+    if (handlers > ticks)
+        Stoppe("a click started an action of the table from a press the table refused, released on " +
+               relache_.ou);
+}
+
 void Singe::CliqueDans(QWidget& w, Qt::MouseButton bouton, bool double_) {
     QWidget& fenetre = *w.window();
     const QPoint p = w.mapTo(&fenetre, QPoint(Pioche(std::max(1, w.width())), Pioche(std::max(1, w.height()))));
@@ -457,6 +520,8 @@ void Singe::CliqueEn(QWidget& fenetre, QPoint p, Qt::MouseButton bouton, bool do
     if (!w || !fenetre.isVisible()) return;
     p.setX(std::clamp(p.x(), 0, std::max(0, fenetre.width() - 1)));
     p.setY(std::clamp(p.y(), 0, std::max(0, fenetre.height() - 1)));
+    if (bouton == Qt::LeftButton && !double_ && table_ && &fenetre == &table_->f && !fin_ && Chance(0.15))
+        return Appuie(fenetre, p);
     ++bilan_.entrees;
     ++bilan_.clics;
     QWidget* cible = fenetre.childAt(p);

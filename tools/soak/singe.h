@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -124,6 +125,11 @@ private:
     void SuisMenu();
     void CliqueDans(QWidget& w, Qt::MouseButton bouton = Qt::LeftButton, bool double_ = false);
     void CliqueEn(QWidget& fenetre, QPoint p, Qt::MouseButton bouton = Qt::LeftButton, bool double_ = false);
+    // A slow click: the button pressed now, released a moment later, with
+    // keys only in between (one mouse).
+    void Appuie(QWidget& fenetre, QPoint p);
+    void Relache();
+    void JugeRelache();
     void Touche(int touche, Qt::KeyboardModifiers mods = {});
     void ToucheAuHasard();
     bool CaseFermeture(QWidget& fenetre);
@@ -160,6 +166,23 @@ private:
     QPointer<QWidget> dialogue_;
     int dansDialogue_ = 0;
     QPointer<QWidget> aide_;
+
+    // The left button held down, and the release that followed a press the
+    // table refused, judged once it has been handled: it must start no
+    // action of the table.
+    struct Appui {
+        QPointer<QWidget> fenetre;
+        QPoint p;
+        double relache = 0;
+        bool refuse = false;
+        std::string ou;
+    };
+    std::optional<Appui> appui_;
+    struct Relachement {
+        bool aJuger = false;
+        long handlers = 0, ticks = 0;
+        std::string ou;
+    } relache_;
 
     long verifieA_ = -1;        // handlers run at the last check
     long entreesVerifiees_ = -1;
