@@ -36,12 +36,22 @@ bool EstSaisie(QEvent::Type t) {
     }
 }
 
+bool EstPression(QEvent::Type t) {
+    return t == QEvent::MouseButtonPress || t == QEvent::MouseButtonDblClick ||
+           t == QEvent::NonClientAreaMouseButtonPress || t == QEvent::NonClientAreaMouseButtonDblClick;
+}
+
+bool EstRelachement(QEvent::Type t) {
+    return t == QEvent::MouseButtonRelease || t == QEvent::NonClientAreaMouseButtonRelease;
+}
+
 }  // namespace
 
 FenetreTable::FenetreTable() {
     g_table = this;
     // The gate sees every event of the application first; it drops only
-    // input aimed at this window while it is disabled.
+    // input aimed at this window while it is disabled, and a release whose
+    // press it did not take.
     qApp->installEventFilter(this);
 }
 
@@ -68,7 +78,17 @@ bool FenetreTable::Contient(const QObject* o) const {
 }
 
 bool FenetreTable::eventFilter(QObject* o, QEvent* e) {
-    if (active_ || !EstSaisie(e->type()) || !Contient(o)) return false;
+    const QEvent::Type t = e->type();
+    // A modal window took the mouse: the press under way is lost.
+    if (t == QEvent::WindowBlocked && o == this) pressionPrise_ = false;
+    if (!EstSaisie(t) || !Contient(o)) return false;
+    // A release completes a click only after a press the table's controls
+    // took, with no wait and no modal window since: otherwise a control
+    // still holding an earlier press whose release was refused would click
+    // on it. The open menus keep their own account of the mouse.
+    const bool menu = qobject_cast<const QMenu*>(o) != nullptr;
+    if (EstPression(t)) pressionPrise_ = active_ && !menu;
+    if (active_ && (!EstRelachement(t) || pressionPrise_ || menu)) return false;
     // An accepted override keeps the shortcut map from firing F1/F2.
     e->accept();
     return true;

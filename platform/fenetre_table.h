@@ -18,8 +18,13 @@ public:
     static FenetreTable* Instance();
 
     // While disabled the table and its menus take no click, key, shortcut or
-    // Alt; timers, repaints and other windows go on.
-    void Desactive() { active_ = false; }
+    // Alt; timers, repaints and other windows go on. A click is a press and
+    // its release taken with the table enabled throughout: disabling it
+    // cancels a click half made.
+    void Desactive() {
+        active_ = false;
+        pressionPrise_ = false;
+    }
     void Active() { active_ = true; }
     bool EstActive() const { return active_; }
 
@@ -39,6 +44,9 @@ protected:
 private:
     friend void Execute(const QObject*, Acces, const std::function<void()>&);
     bool active_ = true;
+    // A press taken since the table last refused input or was blocked by a
+    // modal window: only its release may reach the table.
+    bool pressionPrise_ = false;
     bool fermetureDemandee_ = false;
     bool fermee_ = false;
 };

@@ -96,6 +96,45 @@ TEST_F(TableEnAttente, ClicksAndShortcutsAreDroppedDuringTheWaitOnly) {
     EXPECT_EQ(clicsEnter, 1);
 }
 
+// A click is a press and its release taken by the table with no wait and no
+// modal window between them: a wait or a dialog that comes between cancels
+// it, and a release whose press was refused is none, however the button
+// under it was pressed before.
+TEST_F(TableEnAttente, AClickIsCancelledByAWaitOrADialogBetweenPressAndRelease) {
+    const auto presse = [&] { QTest::mousePress(Fenetre(), Qt::LeftButton, {}, SurTable(bouton)); };
+    const auto relache = [&] { QTest::mouseRelease(Fenetre(), Qt::LeftButton, {}, SurTable(bouton)); };
+    // Pressed before a wait, released during it: that release is lost...
+    presse();
+    Pendant(10, relache);
+    Attendre(60);
+    // ...and a press refused by the next wait, released after it, is no click.
+    Pendant(10, presse);
+    Attendre(60);
+    relache();
+    EXPECT_EQ(clicsDraw, 0);
+
+    // Pressed before a wait, released after it.
+    presse();
+    Attendre(30);
+    relache();
+    EXPECT_EQ(clicsDraw, 0);
+
+    // A modal window between press and release, and a press it blocked.
+    presse();
+    QDialog dialogue(&form);
+    QTimer::singleShot(10, &dialogue, [&] {
+        relache();
+        presse();
+        dialogue.reject();
+    });
+    dialogue.exec();
+    relache();
+    EXPECT_EQ(clicsDraw, 0);
+
+    CliqueDraw();
+    EXPECT_EQ(clicsDraw, 1);
+}
+
 TEST_F(TableEnAttente, DialogParentedToTheTableStaysUsable) {
     QDialog dialogue(&form);
     dialogue.resize(80, 80);
