@@ -1,6 +1,8 @@
 // What every handler of the table shares: the press of a button, the
 // opponent's speech, the plate rule, OK and the marking of cards, and the
 // dispatch that lets a new game asked for during the OK wait take over.
+#include <algorithm>
+
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "platform/outils.h"
@@ -72,20 +74,27 @@ void Jeu::Dit(const Bilingue& phrase, std::string_view code) {
 }
 
 void Jeu::Parole(bool pauseAvant) {
-    if (pauseAvant) Attendre(e.reglages.DelayTurn);
-    // Painted by the wait's first pass; with no wait nobody could see it.
-    f.Bobble->Show();
-    Attendre(e.reglages.DelayTurn);
+    const int16_t pause = e.reglages.DelayTurn;
+    if (pauseAvant) Attendre(pause);
+    // Painted by the wait's first pass. A wait of 0 makes no pass: shown and
+    // hidden at once, nobody could see it, and Qt would still repaint the
+    // table under it.
+    if (pause > 0) f.Bobble->Show();
+    Attendre(pause);
     f.Bobble->Hide();
 }
 
-void Jeu::RegleDesPlaques() {
+void Jeu::RegleDesPlaques(std::initializer_list<int> offertes) {
     const Plaques plaques = ::RegleDesPlaques(e.mises.MiseCourante, e.argent.player, e.argent.cowboy);
-    for (int i = 0; i < 3; ++i)
-        if (plaques.couvertes[i]) f.TramePlaque[i].Show();
-    if (plaques.tableauxCouverts) {
-        f.TramePlaque[6].Show();
-        f.TramePlaque[7].Show();
+    // Each cover is set once to where it ends: hidden and shown again with
+    // no pass of events between, it would only be painted twice for nothing.
+    for (int i : {0, 1, 2, 6, 7}) {
+        const bool couverte = i < 3 ? plaques.couvertes[i] : plaques.tableauxCouverts;
+        const bool offerte = std::find(offertes.begin(), offertes.end(), i) != offertes.end();
+        if (couverte)
+            f.TramePlaque[i].Show();
+        else if (offerte)
+            f.TramePlaque[i].Hide();
     }
 }
 
@@ -129,8 +138,7 @@ void Jeu::MiseCowboy(const CodeAction& code) {
 // Call, Fold and the plates as raises; Pass gone.
 void Jeu::DispositionReponseMise() {
     f.BtnBet->Hide();
-    for (int i : {0, 1, 2, 7}) f.TramePlaque[i].Hide();
-    RegleDesPlaques();
+    RegleDesPlaques({0, 1, 2, 7});
     f.BtnRaise->Show();
     f.TrameCall->Hide();
     f.BtnPassUp->Hide();

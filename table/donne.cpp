@@ -45,8 +45,9 @@ void Jeu::NouvelleMise() {
     f.TrameDraw->Show();
     ++p.NbCoups;
     f.Desactive();
-    f.FenetreVisage->Hide();
-    f.FenetreMains->Hide();
+    // The face and hands windows are not hidden here: they are copied back
+    // and shown again below before any pass of events, so nobody could see
+    // them hidden (copying back repaints them where they stand).
 
     // Where the character stands.
     const GeoPerso& geo = GeoDe(p.PersoCowboy);
@@ -161,8 +162,7 @@ void Jeu::NouvelleMise() {
     if (m.ParleEnPremier == 1) {
         // The player opens.
         f.TramePass->Hide();
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
-        RegleDesPlaques();
+        RegleDesPlaques({0, 1, 2, 6, 7});
     } else {
         const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
         const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
@@ -173,8 +173,7 @@ void Jeu::NouvelleMise() {
             m.CowboyParole = true;
             f.BtnRaise->Hide();
             f.BtnBet->Show();
-            for (int i : {0, 1, 2, 6}) f.TramePlaque[i].Hide();
-            RegleDesPlaques();
+            RegleDesPlaques({0, 1, 2, 6});
             if (e.argent.player > 0 && e.argent.cowboy > 0) {
                 // Pass or bet; Call visible but covered.
                 f.BtnFoldUp->Hide();

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -131,9 +132,10 @@ private:
     // The opponent speaks: an optional pause, the bubble for one DelayTurn.
     void Parole(bool pauseAvant = false);
     void MarqueCarte(Picture& carte);
-    // Covers the plates the money does not allow, and the boards when no
-    // plate is left.
-    void RegleDesPlaques();
+    // Uncovers the plates and boards `offertes` (indices of TramePlaque),
+    // then covers the plates the money does not allow, and the boards when
+    // no plate is left.
+    void RegleDesPlaques(std::initializer_list<int> offertes);
     void CouvrePlaques();
     // A payment into the pot by the player or by the opponent.
     void PaieAuPot(bool parPlayer, int montant);

@@ -91,8 +91,7 @@ void Jeu::BtnDrawUp_Click() {
         // The opponent draws second; the player opens the second turn.
         TirageCowboy(true);
         f.TramePass->Hide();
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
-        RegleDesPlaques();
+        RegleDesPlaques({0, 1, 2, 6, 7});
         f.BtnRaise->Hide();
         f.BtnBet->Show();
         f.BtnFoldUp->Hide();
@@ -109,8 +108,7 @@ void Jeu::BtnDrawUp_Click() {
     Parole();
     if (GenreAction(dite.code) == "PA") {
         m.CowboyParole = true;
-        for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Hide();
-        RegleDesPlaques();
+        RegleDesPlaques({0, 1, 2, 6, 7});
         // Check or bet; Fold visible but covered.
         f.BtnFoldUp->Show();
         f.TrameFold->Show();
