@@ -16,7 +16,7 @@ Picture::Picture(QWidget* parent, int left, int top, int width, int height, QIma
 
 void Picture::SetPicture(const QImage& picture) {
     alpha_ = false;
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque_);
     picture_ = picture.convertToFormat(QImage::Format_RGB32);
     Clear();
     update();
@@ -51,6 +51,11 @@ void Picture::SetFond(QColor fond) {
     fond_ = fond;
     Clear();
     update();
+}
+
+void Picture::SetOpaque(bool opaque) {
+    opaque_ = opaque;
+    setAttribute(Qt::WA_OpaquePaintEvent, opaque && !alpha_);
 }
 
 void Picture::Move(int left, int top, int width, int height) {

@@ -30,6 +30,9 @@ public:
     void Clear();
     void Refresh();  // paints now
     void SetFond(QColor fond);
+    // Whether Qt may leave out what lies under the control when it paints
+    // it (true at creation). Either way the control paints all of itself.
+    void SetOpaque(bool opaque);
 
     int Left() const { return x(); }
     int Top() const { return y(); }
@@ -68,6 +71,7 @@ private:
     QImage surface_;
     QColor fond_;
     bool alpha_ = false;
+    bool opaque_ = true;
     bool presse_ = false;
     std::function<void()> clic_;
     Acces acces_ = Acces::Seul;

@@ -85,7 +85,12 @@ QImage Ecran(QWidget& fenetre) {
         QImage::Format_RGB32);
 }
 
-TEST(Picture, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
+// Opaque or not (then Qt paints what lies under them first), the controls
+// over the picture show their own images.
+class PictureEntre : public testing::TestWithParam<bool> {};
+INSTANTIATE_TEST_SUITE_P(Picture, PictureEntre, testing::Bool());
+
+TEST_P(PictureEntre, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
     QWidget fenetre;
     fenetre.resize(120, 140);
     QImage motif(120, 140, QImage::Format_RGB32);
@@ -100,6 +105,8 @@ TEST(Picture, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
         for (int x = 0; x < 30; ++x) hachure.setPixel(x, y, y % 2 ? qRgba(0, 250, 0, 255) : 0u);
     Picture trame(&a, 0, 0, 30, 110);
     trame.SetPictureAlpha(hachure);
+    a.SetOpaque(GetParam());
+    b.SetOpaque(GetParam());
     fenetre.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
 
@@ -107,6 +114,10 @@ TEST(Picture, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
     // between the controls change on screen.
     Copie(fond, 0, 0, 120, 140, motif, 0, 0, OpRaster::SrcCopy);
     fond.update();
+    QApplication::processEvents();
+    // And a control redrawn in part: only that part changes.
+    Copie(b, 5, 5, 10, 10, Uni(10, 10, qRgb(250, 250, 0)), 0, 0, OpRaster::SrcCopy);
+    b.update(5, 5, 10, 10);
     QApplication::processEvents();
     const QImage vu = Ecran(fenetre);
     ASSERT_GE(vu.width(), 120);
@@ -116,6 +127,8 @@ TEST(Picture, PictureBetweenOtherControlsShowsItsSurfaceAroundThem) {
             QRgb attendu = motif.pixel(x, y);
             if (QRect(10, 10, 30, 110).contains(x, y))
                 attendu = (y - 10) % 2 ? qRgb(0, 250, 0) : qRgb(200, 0, 0);
+            else if (QRect(65, 35, 10, 10).contains(x, y))
+                attendu = qRgb(250, 250, 0);
             else if (QRect(60, 30, 40, 20).contains(x, y))
                 attendu = qRgb(0, 0, 200);
             faux += vu.pixel(x, y) != attendu;
