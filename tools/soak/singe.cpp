@@ -155,7 +155,10 @@ bool Singe::Joue() {
 // ------------------------------------------------------------------ the loop
 
 void Singe::Programme() {
-    const int pas = 1 + Pioche(std::max(1, options_.pasMax));
+    // Now and then at once: the input waits in the queue for the next pass
+    // of events, whichever handler makes it, as input that comes while a
+    // handler draws.
+    const int pas = Chance(0.15) ? 0 : 1 + Pioche(std::max(1, options_.pasMax));
     QTimer::singleShot(pas, Qt::PreciseTimer, contexte_.get(), [this] { Tick(); });
 }
 
@@ -468,12 +471,14 @@ void Singe::Appuie(QWidget& fenetre, QPoint p) {
     Appui a;
     a.fenetre = &fenetre;
     a.p = p;
-    a.relache = garde_.Ecoule() + (10 + Pioche(190)) / 1000.0;
+    a.relache = garde_.Ecoule() + (10 + Pioche(110)) / 1000.0;
     // What the table refuses never reaches its controls: a press while it
-    // is disabled, under a modal window, or closing an open menu.
+    // is disabled, under a modal window, or outside an open menu (which it
+    // closes); a press inside the menu goes to the menu.
     Form1* table = table_ ? &table_->f : nullptr;
-    a.refuse = &fenetre == table &&
-               (!table->EstActive() || Bloquee(*table) || QApplication::activePopupWidget());
+    const QWidget* menu = QApplication::activePopupWidget();
+    const bool horsMenu = menu && !menu->geometry().contains(fenetre.mapToGlobal(p));
+    a.refuse = &fenetre == table && (!table->EstActive() || Bloquee(*table) || horsMenu);
     a.ou = &fenetre == table ? "the table " + Point(p) + " on " + NomSurTable(*table, fenetre.childAt(p))
                              : std::string(Genre(&fenetre)) + " " + Point(p);
     Note("press " + a.ou + (a.refuse ? " (refused)" : ""));
@@ -520,7 +525,7 @@ void Singe::CliqueEn(QWidget& fenetre, QPoint p, Qt::MouseButton bouton, bool do
     if (!w || !fenetre.isVisible()) return;
     p.setX(std::clamp(p.x(), 0, std::max(0, fenetre.width() - 1)));
     p.setY(std::clamp(p.y(), 0, std::max(0, fenetre.height() - 1)));
-    if (bouton == Qt::LeftButton && !double_ && table_ && &fenetre == &table_->f && !fin_ && Chance(0.15))
+    if (bouton == Qt::LeftButton && !double_ && table_ && &fenetre == &table_->f && !fin_ && Chance(0.05))
         return Appuie(fenetre, p);
     ++bilan_.entrees;
     ++bilan_.clics;
