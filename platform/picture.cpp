@@ -80,8 +80,9 @@ void Picture::paintEvent(QPaintEvent* e) {
     // copied line by line; under the whole region (the parts left between
     // the controls over this one) Qt blends it span by span, handing tall
     // blocks to its thread pool, which costs more than the copy itself.
-    for (const QRect& r : e->region()) {
-        p.setClipRect(r);
+    const QRegion& region = e->region();
+    for (const QRect& r : region) {
+        if (region.rectCount() > 1) p.setClipRect(r);  // one: the clip already is
         p.drawImage(r.topLeft(), surface_, r);
         // Beyond the surface (never, but a resize may race a paint): the back colour.
         if (!alpha_ && (r.right() >= surface_.width() || r.bottom() >= surface_.height()))
