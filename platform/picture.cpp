@@ -35,6 +35,11 @@ void Picture::Clear() {
         surface_ = picture_;
         return;
     }
+    if (picture_.size() == surface_.size()) {
+        // The picture itself, shared until something is drawn into it.
+        surface_ = picture_;
+        return;
+    }
     surface_.fill(fond_);
     if (!picture_.isNull()) {
         QPainter p(&surface_);
