@@ -2,8 +2,14 @@
 // seeded player and driver without their checks, so that only the game and
 // its drawing are timed. Prints hands per second, run by run, and the median.
 //   QT_QPA_PLATFORM=offscreen ./bench_parties [hands [seed [runs]]]
-// With BENCH_PEINTURES=1 in the environment it also prints, per hand, the
-// paint events each control received and the passes that painted.
+// In the environment:
+//   BENCH_PEINTURES=1  also prints, per hand, the paint events each control
+//                      received, the passes that painted, and the controls
+//                      hidden and shown again (or the reverse) between two
+//                      passes, which nobody could see and Qt still repaints;
+//   BENCH_SANS_TICS=1  the face timers never tick, so that two runs of a seed
+//                      do the same work (for instruction counts under
+//                      valgrind --tool=callgrind).
 #include <QApplication>
 
 #include <algorithm>
@@ -16,12 +22,13 @@
 
 #include "hasards.h"
 #include "pilote.h"
+#include "platform/minuterie.h"
 #include "platform/polices.h"
 #include "render/form1.h"
 
 namespace {
 
-// Paint events per control, and paint passes of the table window.
+// Paint events per control, passes of the table window, and churn.
 class Compteur : public QObject {
 public:
     Compteur() { qApp->installEventFilter(this); }
@@ -35,15 +42,28 @@ public:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint)
+        switch (e->type()) {
+        case QEvent::Paint:
             ++comptes_["paint " + Nom(o)];
-        else if (e->type() == QEvent::UpdateRequest)
-            ++comptes_["pass (update request)"];
+            break;
+        case QEvent::UpdateRequest:
+            ++comptes_["pass"];
+            for (const auto& [w, n] : bascules_)
+                if (n >= 2) ++comptes_["hidden and shown between passes: " + Nom(w)];
+            bascules_.clear();
+            break;
+        case QEvent::Show:
+        case QEvent::Hide:
+            if (o->isWidgetType()) ++bascules_[o];
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    // The table's named controls by name, the others by their parent's.
+    // The table's named controls by name, the others by their place.
     static std::string Nom(const QObject* o) {
         auto* f = static_cast<Form1*>(FenetreTable::Instance());
         if (!f) return "?";
@@ -54,16 +74,24 @@ private:
             {f->CowboyMoneyBar, "CowboyMoneyBar"}, {f->PotMoneyBar, "PotMoneyBar"},
             {f->PileBilletsPlayer, "PileBilletsPlayer"}, {f->PileBilletsCowboy, "PileBilletsCowboy"},
             {f->FenetrePot, "FenetrePot"}, {f->Bobble, "Bobble"}, {f->Say, "Say"},
-            {f->FenetreMains, "FenetreMains"}, {f->FenetreVisage, "FenetreVisage"}};
+            {f->FenetreMains, "FenetreMains"}, {f->FenetreVisage, "FenetreVisage"},
+            {f->TrameDraw, "TrameDraw"}, {f->TrameCall, "TrameCall"}, {f->TrameFold, "TrameFold"},
+            {f->TrameCheck, "TrameCheck"}, {f->TramePass, "TramePass"}, {f->TrameOK, "TrameOK"},
+            {&f->TramePlaque[0], "TramePlaque(0)"}, {&f->TramePlaque[1], "TramePlaque(1)"},
+            {&f->TramePlaque[2], "TramePlaque(2)"}, {&f->TramePlaque[6], "TramePlaque(6)"},
+            {&f->TramePlaque[7], "TramePlaque(7)"}};
         for (auto [w, n] : noms)
             if (w == o) return n;
-        for (auto [w, n] : noms)
-            if (w == o->parent()) return std::string("child of ") + n;
-        for (auto [w, n] : noms)
-            if (o->parent() && w == o->parent()->parent()) return std::string("grandchild of ") + n;
+        auto* w = qobject_cast<const QWidget*>(o);
+        if (w && o->parent() == f->Table)
+            return "control at " + std::to_string(w->x()) + "," + std::to_string(w->y()) + " " +
+                   std::to_string(w->width()) + "x" + std::to_string(w->height());
+        for (auto [p, n] : noms)
+            if (p == o->parent()) return std::string("label of ") + n;
         return o->metaObject()->className();
     }
     std::map<std::string, long> comptes_;
+    std::map<const QObject*, int> bascules_;
 };
 
 }  // namespace
@@ -75,6 +103,7 @@ int main(int argc, char** argv) {
     const long mains = argc > 1 ? std::atol(argv[1]) : 5000;
     const uint64_t graine = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2024;
     const int tours = argc > 3 ? std::atoi(argv[3]) : 3;
+    if (qEnvironmentVariableIntValue("BENCH_SANS_TICS")) Minuterie::Suspend(true);
     std::vector<double> debits;
     for (int t = 0; t < tours; ++t) {
         std::unique_ptr<Compteur> compteur;
