@@ -493,11 +493,14 @@ void Singe::Relache() {
     ++bilan_.entrees;
     Form1* table = table_ ? &table_->f : nullptr;
     const bool refuse = a.fenetre == table && (!table->EstActive() || Bloquee(*table));
-    Note("release " + a.ou + (refuse ? " (refused)" : ""));
+    // Now and then dragged away first: the release goes where the press went.
+    QPoint p = a.p;
+    if (Chance(0.2)) p = QPoint(Pioche(a.fenetre->width()), Pioche(a.fenetre->height()));
+    Note("release " + a.ou + (p != a.p ? " dragged to " + Point(p) : "") + (refuse ? " (refused)" : ""));
     if (a.refuse && !refuse && table) {
         relache_ = {true, HandlersLances(), TicksVisage(*table), a.ou};
     }
-    QTest::mouseRelease(a.fenetre->windowHandle(), Qt::LeftButton, {}, a.p);
+    QTest::mouseRelease(a.fenetre->windowHandle(), Qt::LeftButton, {}, p);
     JugeRelache();
 }
 
