@@ -87,6 +87,14 @@ std::string ChienDeGarde::Dernieres() const {
     return t;
 }
 
+std::string ChienDeGarde::DernieresSiLibres() const {
+    std::unique_lock verrou(mutex_, std::try_to_lock);
+    if (!verrou.owns_lock()) return "(busy)\n";
+    std::string t;
+    for (const std::string& e : dernieres_) t += e + "\n";
+    return t;
+}
+
 void ChienDeGarde::Arrete() {
     {
         std::lock_guard verrou(mutex_);

@@ -69,6 +69,8 @@ public:
     // An input sent, kept among the last ones.
     void Note(std::string entree);
     std::string Dernieres() const;
+    // The same unless another thread holds them now (for a crash report).
+    std::string DernieresSiLibres() const;
     // Seconds since the watchdog started.
     double Ecoule() const;
     // Stops watching (the run ends).

@@ -11,6 +11,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <execinfo.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -36,6 +40,28 @@ bool Nombre(const std::string& t, double& v) {
     v = std::strtod(t.c_str(), &fin);
     return !t.empty() && fin && !*fin && v >= 0;
 }
+
+uint64_t g_graine = 0;
+ChienDeGarde* g_garde = nullptr;
+
+#if !defined(__SANITIZE_ADDRESS__)
+// A crash: the seed, the stack and the last inputs, as far as a dying
+// process can tell them, then the signal's own end.
+void SurPlantage(int signal) {
+    char t[96];
+    const int n = std::snprintf(t, sizeof t, "monkey: seed %llu, crashed (signal %d)\n",
+                                static_cast<unsigned long long>(g_graine), signal);
+    (void)!write(2, t, n);
+    void* pile[64];
+    backtrace_symbols_fd(pile, backtrace(pile, 64), 2);
+    if (g_garde) {
+        const std::string dernieres = "last inputs:\n" + g_garde->DernieresSiLibres();
+        (void)!write(2, dernieres.data(), dernieres.size());
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+#endif
 
 // The settings file of the folder the run started in, as it was.
 std::string Empreinte() {
@@ -87,6 +113,13 @@ int main(int argc, char** argv) {
         std::_Exit(1);
     });
 
+    g_graine = graine;
+    g_garde = &garde;
+#if !defined(__SANITIZE_ADDRESS__)
+    // The sanitizers report crashes themselves.
+    for (int signal : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT}) std::signal(signal, SurPlantage);
+#endif
+
     OptionsSinge options;
     options.graine = graine;
     options.secondes = secondes;
@@ -95,6 +128,7 @@ int main(int argc, char** argv) {
     Singe singe(options, garde);
     const bool ok = singe.Joue();
     garde.Arrete();
+    g_garde = nullptr;
 
     const BilanSinge& b = singe.Compte();
     std::printf("%ld inputs in %.1f s (%ld clicks, %ld keys, %ld close boxes), %ld menu items clicked\n",

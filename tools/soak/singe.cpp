@@ -491,13 +491,17 @@ void Singe::Relache() {
     // A window closed meanwhile takes no release.
     if (!a.fenetre || !a.fenetre->isVisible() || !a.fenetre->windowHandle()) return;
     ++bilan_.entrees;
-    Form1* table = table_ ? &table_->f : nullptr;
-    const bool refuse = a.fenetre == table && (!table->EstActive() || Bloquee(*table));
     // Now and then dragged away first: the release goes where the press went.
     QPoint p = a.p;
     if (Chance(0.2)) p = QPoint(Pioche(a.fenetre->width()), Pioche(a.fenetre->height()));
+    Form1* table = table_ ? &table_->f : nullptr;
+    const bool refuse = a.fenetre == table && (!table->EstActive() || Bloquee(*table));
+    // A release over an open menu is the menu's: it picks the item under
+    // it, however the menu was opened (the keys may open one meanwhile).
+    const QWidget* menu = QApplication::activePopupWidget();
+    const bool surMenu = menu && menu->geometry().contains(a.fenetre->mapToGlobal(p));
     Note("release " + a.ou + (p != a.p ? " dragged to " + Point(p) : "") + (refuse ? " (refused)" : ""));
-    if (a.refuse && !refuse && table) {
+    if (a.refuse && !refuse && !surMenu && table) {
         relache_ = {true, HandlersLances(), TicksVisage(*table), a.ou};
     }
     QTest::mouseRelease(a.fenetre->windowHandle(), Qt::LeftButton, {}, p);
