@@ -574,7 +574,11 @@ void Singe::Touche(int touche, Qt::KeyboardModifiers mods) {
     ++bilan_.touches;
     Note("key " + QKeySequence(touche | mods.toInt()).toString().toStdString() + " into " +
          w->title().toStdString());
+    // Between the press and the release of a key the next inputs may come
+    // (the press runs a shortcut's handler, or pumps events).
+    ++touchesTenues_;
     QTest::keyClick(w, static_cast<Qt::Key>(touche), mods);
+    --touchesTenues_;
 }
 
 void Singe::ToucheAuHasard() {
@@ -758,7 +762,11 @@ void Singe::FermeDialogue(QWidget* d) {
     } else if (r < 0.45) {
         comment = "Escape";
         d->activateWindow();
+        // Escape while another key is down first cancels that key's press
+        // (Space on a button).
+        const bool autreTouche = touchesTenues_ > 0;
         Touche(Qt::Key_Escape);
+        if (autreTouche) return;
     } else if (r < 0.55) {
         // Enter presses the default button, if the focus leaves it to it.
         d->activateWindow();

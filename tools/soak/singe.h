@@ -150,6 +150,7 @@ private:
     QEventLoop* boucle_ = nullptr;
 
     int profondeur_ = 0;        // ticks nested in one another
+    int touchesTenues_ = 0;     // keys pressed, not released yet
     bool construction_ = false; // a table is being built
     bool introAMontrer_ = false;
     bool fin_ = false;          // time is up or a fault: closing everything
