@@ -140,7 +140,8 @@ int main(int argc, char** argv) {
     std::printf("%ld dialogs opened:", b.dialogues);
     for (const auto& [genre, n] : b.parGenre) std::printf(" %s %ld,", genre.c_str(), n);
     std::printf(" help windows %ld, links %ld\n", b.aides, b.liens);
-    std::printf("%ld checks where the flow waited for the player\n", b.verifications);
+    std::printf("%ld checks where the flow waited for the player; inputs nested %d deep at most\n",
+                b.verifications, b.profondeurMax);
 
     std::string faute = singe.Faute();
     if (faute.empty() && Empreinte() != avant) faute = "the settings file of the current folder was written";

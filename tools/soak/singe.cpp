@@ -169,6 +169,7 @@ void Singe::Tick() {
         explicit Profondeur(int& x) : p(++x) {}
         ~Profondeur() { --p; }
     } profondeur(profondeur_);
+    bilan_.profondeurMax = std::max(bilan_.profondeurMax, profondeur_);
     // The next input is due whatever this one starts: it lands inside the
     // waits and the dialogs this one opens.
     Programme();

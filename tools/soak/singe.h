@@ -69,6 +69,7 @@ struct BilanSinge {
     long aides = 0;        // help windows opened
     long liens = 0;        // links handed to the desktop (captured)
     long verifications = 0;
+    int profondeurMax = 0;  // inputs nested in the handlers and windows of others
     double secondes = 0;
 };
 
