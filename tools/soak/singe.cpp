@@ -569,16 +569,34 @@ QWindow* Singe::FenetreClavier() {
 }
 
 void Singe::Touche(int touche, Qt::KeyboardModifiers mods) {
-    QWindow* w = FenetreClavier();
+    QPointer<QWindow> w = FenetreClavier();
     if (!w) return;
     ++bilan_.entrees;
     ++bilan_.touches;
     Note("key " + QKeySequence(touche | mods.toInt()).toString().toStdString() + " into " +
          w->title().toStdString());
-    // Between the press and the release of a key the next inputs may come
-    // (the press runs a shortcut's handler, or pumps events).
+    const char ascii = QTest::keyToAscii(static_cast<Qt::Key>(touche));
+    const QString texte = ascii ? QString(QChar::fromLatin1(ascii)) : QString();
+    // Event by event, each followed by a pass of events, as a keyboard sends
+    // them: the next inputs may come in any of those passes (a shortcut's
+    // handler waits), and the window may be gone after one (the help window
+    // is deleted once closed): the keys left then go nowhere.
+    static constexpr std::pair<Qt::KeyboardModifier, Qt::Key> kModificateurs[] = {
+        {Qt::ShiftModifier, Qt::Key_Shift}, {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}};
     ++touchesTenues_;
-    QTest::keyClick(w, static_cast<Qt::Key>(touche), mods);
+    Qt::KeyboardModifiers tenus;
+    for (const auto& [m, k] : kModificateurs)
+        if (mods & m) {
+            if (w) QTest::simulateEvent(w, true, k, tenus, {}, false);
+            tenus |= m;
+        }
+    if (w) QTest::simulateEvent(w, true, touche, mods, texte, false);
+    if (w) QTest::simulateEvent(w, false, touche, mods, texte, false);
+    for (auto i = std::size(kModificateurs); i-- > 0;)
+        if (const auto& [m, k] = kModificateurs[i]; mods & m) {
+            if (w) QTest::simulateEvent(w, false, k, tenus, {}, false);
+            tenus &= ~m;
+        }
     --touchesTenues_;
 }
 
