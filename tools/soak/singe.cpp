@@ -457,12 +457,16 @@ void Singe::ALaTable() {
     CliqueDans(*controles[Pioche(n)], Chance(0.04) ? Qt::RightButton : Qt::LeftButton, Chance(0.04));
 }
 
+namespace {
+
 // The face timers' ticks so far: handlers that a click does not start.
 long TicksVisage(const Form1& f) {
     long n = 0;
     for (const Minuterie* m : f.TimersVisage) n += m->Ticks();
     return n;
 }
+
+}  // namespace
 
 void Singe::Appuie(QWidget& fenetre, QPoint p) {
     QWindow* w = fenetre.windowHandle();
