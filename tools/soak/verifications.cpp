@@ -229,17 +229,17 @@ std::string Verificateur::Argent() const {
         const Legende& l = legendes[k];
         for (int i = 0; i < 2; ++i) {
             const Etiquette& e = l.paire[i];
-            const std::string nom = std::string(l.nom) + "(" + std::to_string(i) + ")";
-            if (!e.Visible() || !l.barre->Visible()) return nom + " is hidden";
+            const auto nom = [&] { return std::string(l.nom) + "(" + std::to_string(i) + ")"; };
+            if (!e.Visible() || !l.barre->Visible()) return nom() + " is hidden";
             // A caption read as it was at the last check reads the same.
             LegendeLue& lue = legendesLues_[2 * k + i];
             if (lue.texte == e.text() && lue.largeur == e.width() && lue.montant == l.montant) continue;
             const std::string t = e.Texte();
-            if (!Lisible(t)) return nom + " reads \"" + t + "\"";
+            if (!Lisible(t)) return nom() + " reads \"" + t + "\"";
             if (LitArgent(t) != l.montant)
-                return nom + " reads \"" + t + "\" for $" + std::to_string(l.montant);
-            if (QFontMetrics(e.font()).horizontalAdvance(e.text()) > e.width())
-                return nom + " \"" + t + "\" does not fit its label";
+                return nom() + " reads \"" + t + "\" for $" + std::to_string(l.montant);
+            if (Largeur(2 * k + i, e) > e.width())
+                return nom() + " \"" + t + "\" does not fit its label";
             lue = {e.text(), e.width(), l.montant};
         }
         somme += l.montant;
@@ -249,6 +249,16 @@ std::string Verificateur::Argent() const {
                f_.PlayerMoney[0].Texte() + ", opponent " + f_.CowboyMoney[0].Texte() + ", pot " +
                f_.Pot[0].Texte() + ") in a game of $" + std::to_string(somme_);
     return "";
+}
+
+int Verificateur::Largeur(int legende, const Etiquette& e) const {
+    // A money caption comes back to the same few texts: each measured once
+    // for the label's font.
+    Largeurs& l = largeurs_[legende];
+    if (l.police != e.font()) l = {e.font(), {}};
+    auto [it, nouveau] = l.textes.try_emplace(e.text(), 0);
+    if (nouveau) it->second = QFontMetrics(e.font()).horizontalAdvance(e.text());
+    return it->second;
 }
 
 std::string Verificateur::Paquet() const {
@@ -383,19 +393,20 @@ std::string Verificateur::Pile(bool cowboy) {
     if (libres > 0 && !MemesPixels(s, {0, 0}, table, w.pos(), QSize(s.width(), libres)))
         return std::string(qui) + " shows a bill above its " + std::to_string(argent / 10) +
                " bills of " + (cowboy ? f_.CowboyMoney : f_.PlayerMoney)[0].Texte();
-    // The top bill itself, wherever its mask shows it.
-    for (int y = 0; haut > 0 && y < masque.height(); ++y) {
-        const int ys = yHaut + y;
-        if (ys < 0 || ys >= s.height()) continue;
+    // The top bill itself, wherever its mask shows it. The rows and the
+    // columns inside the surface are worked out first, so that the inner
+    // loop is plain arithmetic.
+    const int largeur = masque.width(), hauteur = masque.height();
+    const int i0 = std::max(0, -x), i1 = std::min(largeur, s.width() - x);
+    const int y0 = std::max(0, -yHaut), y1 = std::min(hauteur, s.height() - yHaut);
+    for (int y = y0; haut > 0 && y < y1; ++y) {
         const auto* m = reinterpret_cast<const QRgb*>(masque.constScanLine(y));
         const auto* b = reinterpret_cast<const QRgb*>(billet.constScanLine(y));
-        const auto* l = reinterpret_cast<const QRgb*>(s.constScanLine(ys));
-        for (int i = 0; i < masque.width(); ++i) {
-            const int xs = x + i;
-            if ((m[i] & 0xFFFFFFu) != 0 || xs < 0 || xs >= s.width()) continue;
-            if (((l[xs] ^ b[i]) & 0xFFFFFFu) != 0)
-                return std::string(qui) + " does not show its top bill, level $" + std::to_string(haut);
-        }
+        const auto* l = reinterpret_cast<const QRgb*>(s.constScanLine(yHaut + y));
+        QRgb ecart = 0;
+        for (int i = i0; i < i1; ++i) ecart |= (m[i] & 0xFFFFFFu) == 0 ? (l[x + i] ^ b[i]) & 0xFFFFFFu : 0;
+        if (ecart != 0)
+            return std::string(qui) + " does not show its top bill, level $" + std::to_string(haut);
     }
     vu = {s.cacheKey(), table.cacheKey(), argent, x, {}};
     return "";

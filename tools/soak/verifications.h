@@ -6,6 +6,7 @@
 // table's first game on.
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QString>
 
@@ -13,12 +14,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/cartes.h"
 #include "table/jeu.h"
 #include "joueur.h"
 
+class Etiquette;
 class Form1;
 
 // Whether the table on screen, after a pass of events, shows what painting
@@ -102,4 +105,11 @@ private:
         int largeur = -1, montant = -1;
     };
     mutable std::array<LegendeLue, 6> legendesLues_{};
+    // The width of each caption's texts in its font.
+    int Largeur(int legende, const Etiquette& e) const;
+    struct Largeurs {
+        QFont police;
+        std::unordered_map<QString, int> textes;
+    };
+    mutable std::array<Largeurs, 6> largeurs_{};
 };
