@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "hasards.h"
+#include "hors_ecran.h"
 #include "pilote.h"
 #include "platform/minuterie.h"
 #include "platform/polices.h"
@@ -99,6 +100,7 @@ private:
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    TaisAvisHorsEcran();
     PolicesAuDemarrage();
     const long mains = argc > 1 ? std::atol(argv[1]) : 5000;
     const uint64_t graine = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2024;

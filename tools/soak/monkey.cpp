@@ -21,6 +21,7 @@
 
 #include "chien_de_garde.h"
 #include "hasards.h"
+#include "hors_ecran.h"
 #include "pilote.h"
 #include "platform/polices.h"
 #include "singe.h"
@@ -75,6 +76,7 @@ std::string Empreinte() {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    TaisAvisHorsEcran();
     PolicesAuDemarrage();
 
     double secondes = 60, marge = 5, pas = 12, graineLue = -1;

@@ -19,6 +19,7 @@
 
 #include "common/etat.h"
 #include "hasards.h"
+#include "hors_ecran.h"
 #include "pilote.h"
 #include "platform/minuterie.h"
 #include "platform/polices.h"
@@ -70,6 +71,7 @@ void Rapport(const Pilote& pilote) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    TaisAvisHorsEcran();
     PolicesAuDemarrage();
 
     Arguments a;
