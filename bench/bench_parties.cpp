@@ -10,7 +10,6 @@
 //   BENCH_SANS_TICS=1  the face timers never tick, so that two runs of a seed
 //                      do the same work (for instruction counts under
 //                      valgrind --tool=callgrind).
-#include <QApplication>
 
 #include <algorithm>
 #include <cstdio>
@@ -24,7 +23,6 @@
 #include "hors_ecran.h"
 #include "pilote.h"
 #include "platform/minuterie.h"
-#include "platform/polices.h"
 #include "render/form1.h"
 
 namespace {
@@ -98,10 +96,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    TaisAvisHorsEcran();
-    PolicesAuDemarrage();
+    ApplicationHorsEcran app(argc, argv);
     const long mains = argc > 1 ? std::atol(argv[1]) : 5000;
     const uint64_t graine = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 2024;
     const int tours = argc > 3 ? std::atoi(argv[3]) : 3;

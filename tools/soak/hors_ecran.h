@@ -1,16 +1,30 @@
-// The offscreen window system cannot pass a fixed-size window's size hints
-// on, and Qt says so once for every table the runs open: a line that tells
+// The application of the runs without a person: the offscreen window system
+// unless another is asked for, and the game's fonts registered as at a
+// start-up. The offscreen system cannot pass a fixed-size window's size
+// hints on, and Qt says so for every table the runs open: a line that tells
 // nothing about the game, dropped so that the runs' own report stands alone.
 #pragma once
 
-#include <QtGlobal>
+#include <QApplication>
 
-#include <cstring>
+#include <cstdlib>
 
-inline void TaisAvisHorsEcran() {
-    static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
-        if (texte == QLatin1String("This plugin does not support propagateSizeHints()")) return;
-        suivant(type, contexte, texte);
-    });
-}
+#include "platform/polices.h"
+
+class ApplicationHorsEcran : public QApplication {
+public:
+    ApplicationHorsEcran(int& argc, char** argv) : QApplication(HorsEcran(argc), argv) {
+        static const QtMessageHandler suivant = qInstallMessageHandler(nullptr);
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& texte) {
+            if (texte == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+            suivant(type, contexte, texte);
+        });
+        PolicesAuDemarrage();
+    }
+
+private:
+    static int& HorsEcran(int& argc) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return argc;
+    }
+};

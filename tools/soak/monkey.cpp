@@ -6,7 +6,6 @@
 //       margin in seconds (5), MS the longest pause between two inputs (12).
 // Exits with 0 when the run went through, 1 on a fault (a breach, a hang, a
 // dialog that misbehaves), 2 on bad arguments.
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -23,7 +22,6 @@
 #include "hasards.h"
 #include "hors_ecran.h"
 #include "pilote.h"
-#include "platform/polices.h"
 #include "singe.h"
 
 namespace {
@@ -74,10 +72,7 @@ std::string Empreinte() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    TaisAvisHorsEcran();
-    PolicesAuDemarrage();
+    ApplicationHorsEcran app(argc, argv);
 
     double secondes = 60, marge = 5, pas = 12, graineLue = -1;
     std::string graineTexte;

@@ -8,7 +8,6 @@
 //       replays a run: the random values and the player's actions of the
 //       files, in order; the face timers never tick.
 // Exits with 0 when the run went through, 1 on a breach or an error.
-#include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +21,6 @@
 #include "hors_ecran.h"
 #include "pilote.h"
 #include "platform/minuterie.h"
-#include "platform/polices.h"
 
 namespace {
 
@@ -69,10 +67,7 @@ void Rapport(const Pilote& pilote) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    TaisAvisHorsEcran();
-    PolicesAuDemarrage();
+    ApplicationHorsEcran app(argc, argv);
 
     Arguments a;
     for (int i = 1; i < argc; ++i) {
