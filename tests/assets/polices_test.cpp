@@ -8,22 +8,13 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <cstring>
 
 #include "assets/magasin.h"
 #include "platform/etiquette.h"
 #include "platform/polices.h"
+#include "support/images.h"
 
 namespace {
-
-bool MemesPixels(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    if (x.size() != y.size()) return false;
-    for (int r = 0; r < x.height(); ++r)
-        if (std::memcmp(x.constScanLine(r), y.constScanLine(r), size_t(x.width()) * 4) != 0) return false;
-    return true;
-}
 
 TEST(Polices, PicturesDrawTheSameWithNoFontOfTheSystem) {
     QTemporaryDir dossier;

@@ -20,6 +20,7 @@
 #include "shell/menus.h"
 #include "capteur_liens.h"
 #include "modal.h"
+#include "support/images.h"
 
 namespace {
 
@@ -28,15 +29,6 @@ const QByteArray kBourrage = QByteArray(" \r\n").repeated(19);
 QByteArray FichierDefaut(const QByteArray& langue) {
     return "1\r\n50\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\n" + langue +
            "\r\n1\r\n10\r\n\r\n0\r\n" + kBourrage;
-}
-
-bool MemesPixels(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    if (x.size() != y.size()) return false;
-    for (int r = 0; r < x.height(); ++r)
-        if (memcmp(x.constScanLine(r), y.constScanLine(r), size_t(x.width()) * 4) != 0) return false;
-    return true;
 }
 
 void ClicFR(QWidget* w) {

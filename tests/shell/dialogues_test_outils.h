@@ -16,6 +16,7 @@
 
 #include "common/etat.h"
 #include "shell/dialogues_commun.h"
+#include "support/images.h"
 
 // Keeps the run's state and face sheet as they were, and points the settings
 // file to a fresh temporary directory.
@@ -81,18 +82,3 @@ private:
     QTimer minuterie_;
     int vues_ = 0;
 };
-
-// Whether two pictures hold the same pixels, alpha byte ignored.
-inline bool MemesPixels(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return false;
-    const QImage ra = a.convertToFormat(QImage::Format_RGB32);
-    const QImage rb = b.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < ra.height(); ++y) {
-        const auto* la = reinterpret_cast<const QRgb*>(ra.constScanLine(y));
-        const auto* lb = reinterpret_cast<const QRgb*>(rb.constScanLine(y));
-        for (int x = 0; x < ra.width(); ++x)
-            if (qRgb(qRed(la[x]), qGreen(la[x]), qBlue(la[x])) != qRgb(qRed(lb[x]), qGreen(lb[x]), qBlue(lb[x])))
-                return false;
-    }
-    return true;
-}

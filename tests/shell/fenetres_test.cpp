@@ -15,18 +15,10 @@
 #include "shell/intro.h"
 #include "shell/langue.h"
 #include "shell/liens.h"
+#include "support/images.h"
 #include "capteur_liens.h"
 
 namespace {
-
-bool MemesPixels(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    if (x.size() != y.size()) return false;
-    for (int r = 0; r < x.height(); ++r)
-        if (memcmp(x.constScanLine(r), y.constScanLine(r), size_t(x.width()) * 4) != 0) return false;
-    return true;
-}
 
 // Sets the run's language for one test.
 class Langage {
