@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-
 #include "assets/magasin.h"
 #include "platform/etiquette.h"
 #include "platform/polices.h"
