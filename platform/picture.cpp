@@ -52,6 +52,15 @@ void Picture::Refresh() {
     repaint();
 }
 
+void Picture::Rafraichit(const QRect& piece) {
+    // One rectangle around every piece (the bills of a pile, of the pot)
+    // rather than a staircase of them: Qt works through what is left to
+    // paint at every pass, and its cost grows with the number of
+    // rectangles far more than painting the few pixels between them.
+    aRafraichir_ |= piece;
+    update(aRafraichir_);
+}
+
 void Picture::SetFond(QColor fond) {
     fond_ = fond;
     Clear();
@@ -79,6 +88,7 @@ void Picture::SurClic(std::function<void()> handler, Acces acces) {
 }
 
 void Picture::paintEvent(QPaintEvent* e) {
+    aRafraichir_ = QRect();
     QPainter p(this);
     if (!alpha_) p.setCompositionMode(QPainter::CompositionMode_Source);
     // Rectangle by rectangle: under a clip of one rectangle the image is

@@ -29,6 +29,9 @@ public:
     const QImage& Surface() const { return surface_; }
     void Clear();
     void Refresh();  // paints now
+    // Paints this piece at the next pass of events, with the others drawn
+    // since the last one.
+    void Rafraichit(const QRect& piece);
     void SetFond(QColor fond);
     // Whether Qt may leave out what lies under the control when it paints
     // it (true at creation). Either way the control paints all of itself.
@@ -69,6 +72,7 @@ private:
 
     QImage picture_;
     QImage surface_;
+    QRect aRafraichir_;  // around the pieces drawn since the last paint
     QColor fond_;
     bool alpha_ = false;
     bool opaque_ = true;

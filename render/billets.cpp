@@ -215,7 +215,7 @@ void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
     for (int j = 1; j <= pas; ++j) {
         const QRect change = d.Montre(BilletsDe(ancien - 10LL * j));
         if (!w.Visible()) w.Show();
-        if (!change.isEmpty()) w.update(change);
+        if (!change.isEmpty()) w.Rafraichit(change);
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -242,7 +242,7 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
     for (; i <= fin; i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x);
-        w.update(d.Ajoute(static_cast<int>(i)));
+        w.Rafraichit(d.Ajoute(static_cast<int>(i)));
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -272,7 +272,7 @@ void Construit(Form1& f, const Pile& p) {
     for (int i = 10; i <= std::min(argent, kNiveauMax); i += 10) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x - w.Left());
-        w.update(d.Ajoute(i));
+        w.Rafraichit(d.Ajoute(i));
         Attendre(e.reglages.DelayBill);
     }
 }
@@ -317,7 +317,7 @@ void Form1::AddBilletsPot(int16_t k) {
     int y = Tirage(libreH);
     for (int b = 1; b <= k; ++b) {
         CopieMasquee(pot, x, y, masque.width(), masque.height(), image, masque);
-        pot.update(x, y, masque.width(), masque.height());
+        pot.Rafraichit({x, y, masque.width(), masque.height()});
         x += static_cast<int>(pasX * Rnd());
         y += static_cast<int>(Rnd() * pasY);
     }
