@@ -106,10 +106,10 @@ TEST_F(TableEnAttente, AClickIsCancelledByAWaitOrADialogBetweenPressAndRelease) 
     // Pressed before a wait, released during it: that release is lost...
     presse();
     Pendant(10, relache);
-    Attendre(60);
+    Attendre(150);
     // ...and a press refused by the next wait, released after it, is no click.
     Pendant(10, presse);
-    Attendre(60);
+    Attendre(150);
     relache();
     EXPECT_EQ(clicsDraw, 0);
 
@@ -145,7 +145,7 @@ TEST_F(TableEnAttente, DialogParentedToTheTableStaysUsable) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialogue));
     auto clique = [&] { QTest::mouseClick(dialogue.windowHandle(), Qt::LeftButton, {}, {40, 40}); };
     Pendant(10, clique);
-    Attendre(30);
+    Attendre(150);
     EXPECT_EQ(clics, 1);
     // Nor is it a second action of the table while a table handler runs.
     form.BtnDrawUp->SurClic(clique);

@@ -128,17 +128,17 @@ TEST_F(Mises_, FoldGivesThePotToTheOpponentWithItsRemark) {
         const int coups = E().partie.NbCoups;
         HasardSuite s;
         // The remark is spoken while the pot has not moved yet.
-        std::string dit;
-        E().reglages.DelayTurn = 1;
-        QTimer sonde;
-        QObject::connect(&sonde, &QTimer::timeout, [&] {
-            if (dit.empty() && f.Bobble->isVisible()) dit = Bulle() + " " + TexteArgent(A().pot);
-        });
-        sonde.start(0);
-        Clique(B::Fold);
-        sonde.stop();
-        E().reglages.DelayTurn = 0;
-        EXPECT_EQ(dit, std::string(c.remarque) + " $40");
+        std::vector<std::string> dits;
+        {
+            SurAffichage sonde([&](QWidget& w) {
+                if (&w == f.Bobble) dits.push_back(Bulle() + " " + TexteArgent(A().pot));
+            });
+            E().reglages.DelayTurn = 1;
+            Clique(B::Fold);
+            E().reglages.DelayTurn = 0;
+        }
+        ASSERT_FALSE(dits.empty());
+        EXPECT_EQ(dits.front(), std::string(c.remarque) + " $40");
         // The opponent's pile took the pot; the next hand is dealt.
         EXPECT_EQ(E().partie.NbCoups, coups + 1);
         EXPECT_EQ(Somme(), 600);

@@ -8,26 +8,42 @@ namespace {
 
 using Partie_ = TableDeJeu;
 
+// Runs what it is given at the flow's events, while it lives.
+struct Evenements : ObservateurJeu {
+    explicit Evenements(Jeu& jeu) : jeu_(jeu) { jeu_.observateur = this; }
+    ~Evenements() override { jeu_.observateur = nullptr; }
+    std::function<void()> debutPartie, donne;
+    void DebutPartie() override {
+        if (debutPartie) debutPartie();
+    }
+    void Donne() override {
+        if (donne) donne();
+    }
+
+private:
+    Jeu& jeu_;
+};
+
 TEST_F(Partie_, HardTournamentStartsWithTheLevelsMoneyAndTheCowboysPersonality) {
     E().partie.NbCoups = 77;  // a count left by training
-    // What the table shows at each pass of events, while the game starts.
-    E().reglages.DelayTurn = 1;
+    // The count and the captions when the game starts, each time the deal
+    // shows something, and once it is dealt.
     std::vector<std::string> vus;
-    QTimer sonde;
-    QObject::connect(&sonde, &QTimer::timeout, [&] {
-        const std::string vu = std::to_string(E().partie.NbCoups) + " " + f.PlayerMoney[0].Texte() +
-                               " " + f.CowboyMoney[0].Texte() + " " + f.Pot[0].Texte();
-        if (vus.empty() || vus.back() != vu) vus.push_back(vu);
-    });
-    sonde.start(0);
-    HasardScript s(Tirages().PremiereDonne(500, mains::Rien, mains::RienJoueur).v);
-    f.TournHard->trigger();
-    sonde.stop();
+    {
+        const auto note = [&] {
+            const std::string vu = std::to_string(E().partie.NbCoups) + " " + f.PlayerMoney[0].Texte() +
+                                   " " + f.CowboyMoney[0].Texte() + " " + f.Pot[0].Texte();
+            if (vus.empty() || vus.back() != vu) vus.push_back(vu);
+        };
+        Evenements evenements(*jeu);
+        evenements.debutPartie = evenements.donne = note;
+        SurAffichage sonde([&](QWidget&) { note(); });
+        HasardScript s(Tirages().PremiereDonne(500, mains::Rien, mains::RienJoueur).v);
+        f.TournHard->trigger();
+    }
     // The count is reset before the first deal, and the captions are fresh
     // before the antes.
-    ASSERT_FALSE(vus.empty());
-    EXPECT_EQ(vus.front().substr(0, 2), "0 ");
-    EXPECT_NE(std::find(vus.begin(), vus.end(), "1 $500 $500 $0"), vus.end());
+    EXPECT_EQ(vus, (std::vector<std::string>{"0 $500 $500 $0", "1 $500 $500 $0", "1 $490 $490 $20"}));
 
     const Etat& e = E();
     EXPECT_TRUE(e.partie.ModeTournoi);
@@ -124,12 +140,14 @@ TEST_F(Partie_, AGameStartStopsEveryFaceTimerTheGirlsTellsIncluded) {
     // A tell armed in this game, still pending when the next game starts.
     f.TimerFilleTicYeux->SetInterval(5000);
     f.TimerFilleTicBouche->SetInterval(5000);
+    // Seen when the new game starts, before its first deal arms the new
+    // character's timers.
     bool tousArretes = false;
-    E().reglages.DelayTurn = 1;  // seen from inside the start's wait
-    QTimer::singleShot(0, [&] {
+    Evenements evenements(*jeu);
+    evenements.debutPartie = [&] {
         tousArretes = true;
         for (Minuterie* m : f.TimersVisage) tousArretes = tousArretes && m->Interval() == 0;
-    });
+    };
     choix.perso = PersoCowboyCowboy;
     NouvelEntrainement();
     EXPECT_TRUE(tousArretes);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <set>
 #include <vector>
 
@@ -64,6 +65,26 @@ public:
     Tirages& PremiereDonne(int argent, const ::Main& cowboy, const ::Main& player) {
         return Visage().Piles(argent, argent).Donne(cowboy, player);
     }
+};
+
+// Calls `vu` with every widget that is shown while it lives, at the very
+// moment the flow shows it: unlike a timer, it does not depend on a wait
+// having time left for a pass of events.
+class SurAffichage : public QObject {
+public:
+    explicit SurAffichage(std::function<void(QWidget&)> vu) : vu_(std::move(vu)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~SurAffichage() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && o->isWidgetType()) vu_(*static_cast<QWidget*>(o));
+        return false;
+    }
+
+private:
+    std::function<void(QWidget&)> vu_;
 };
 
 // Check offered and every other action covered, as after the opponent's
@@ -170,21 +191,16 @@ protected:
     int Somme() { return A().player + A().cowboy + A().pot; }
     std::string Bulle() { return f.Say->Texte(); }
 
-    // What the opponent says while `action` runs, in order: each sentence
-    // seen in the bubble (a pause of 1 ms lets it be seen).
+    // What the opponent says while `action` runs, in order: the sentence in
+    // the bubble each time the bubble is shown (a speech shows it only when
+    // its pause is above 0).
     std::vector<std::string> Paroles(const std::function<void()>& action) {
         std::vector<std::string> dites;
-        bool visible = false;
-        QTimer sonde;
-        QObject::connect(&sonde, &QTimer::timeout, [&] {
-            const bool v = f.Bobble->isVisible();
-            if (v && !visible) dites.push_back(Bulle());
-            visible = v;
+        SurAffichage sonde([&](QWidget& w) {
+            if (&w == f.Bobble) dites.push_back(Bulle());
         });
         int16_t& pause = E().reglages.DelayTurn;
-        const int16_t avant = pause;
-        pause = 1;
-        sonde.start(0);
+        const int16_t avant = std::exchange(pause, int16_t{1});
         action();
         pause = avant;
         return dites;
