@@ -6,8 +6,6 @@
 
 namespace {
 
-using Partie_ = TableDeJeu;
-
 // Runs what it is given at the flow's events, while it lives.
 struct Evenements : ObservateurJeu {
     explicit Evenements(Jeu& jeu) : jeu_(jeu) { jeu_.observateur = this; }
@@ -23,6 +21,8 @@ struct Evenements : ObservateurJeu {
 private:
     Jeu& jeu_;
 };
+
+using Partie_ = TableDeJeu;
 
 TEST_F(Partie_, HardTournamentStartsWithTheLevelsMoneyAndTheCowboysPersonality) {
     E().partie.NbCoups = 77;  // a count left by training
@@ -157,7 +157,18 @@ TEST_F(Partie_, AGameStartStopsEveryFaceTimerTheGirlsTellsIncluded) {
 
 // ---- The end of a game.
 
-using FinDePartie = TableDeJeu;
+class FinDePartie : public TableDeJeu {
+protected:
+    // The game going on won at a showdown that leaves the opponent at $0;
+    // in a tournament the next game is dealt, the player opening.
+    void GagneLaPartie() {
+        MetAbattage(Somme() - 410, 0, 410, mains::Rien, mains::SuiteJoueur);
+        RepondOK ok;
+        HasardSuite s;
+        Clique(BoutonTable::Check);
+        EXPECT_EQ(ok.Attentes(), 1);
+    }
+};
 
 TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
     struct Cas {
@@ -170,6 +181,7 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         bool tournoiApres;
         int16_t progressionApres;
         int sauvegardes;
+        bool francais = false;
     } cas[] = {
         {"tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0},
         {"tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1},
@@ -181,13 +193,25 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         {"training game lost", false, 3, false, ProgressionTous, 3, false, ProgressionTous, 0},
         // The marker only rises.
         {"training, Mexican beaten again", false, 2, true, ProgressionTous, 2, false, ProgressionTous, 1},
+        {"tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0},
+        {"tournament game lost to the girl", true, 3, false, ProgressionMexicain, 3, true, ProgressionMexicain, 0},
+        {"training game lost to the cowboy", false, 1, false, 0, 1, false, 0, 0},
+        // The closing sentences in French, for each character.
+        {"French, tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0, true},
+        {"French, tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1, true},
+        {"French, tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1, true},
+        {"French, training, girl beaten", false, 3, true, 0, 3, false, ProgressionTous, 1, true},
+        {"French, tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0, true},
+        {"French, tournament game lost to the girl", true, 3, false, 0, 3, true, 0, 0, true},
+        {"French, training game lost to the Mexican", false, 2, false, ProgressionMexicain, 2, false,
+         ProgressionMexicain, 0, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         EtatDuJeu() = Etat{};
         Reglages& r = E().reglages;
         r.DelayCard = r.DelayTurn = r.DelayBill = 0;
-        r.LangueChoisie = "UK";
+        r.LangueChoisie = c.francais ? "FR" : "UK";
         r.Progression = c.progressionAvant;
         sauvegardes = 0;
         choix.perso = c.perso;
@@ -200,15 +224,37 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         p.ArgentTournoi = 400;
         p.ReglagesSauves = c.tournoi;
         p.SauveSkill = 12;
+        p.SauveEmotion = 13;
+        p.SauveBluff = 14;
+        p.SauveRisk = 15;
         p.SauveArgent = 300;
+        p.NbCoups = 57;
         RepondOK ok;
         HasardSuite s;
-        Clique(BoutonTable::Check);
+        std::vector<std::string> dites;
+        {
+            SurAffichage sonde([&](QWidget& w) {
+                if (&w == f.Bobble) dites.push_back(Bulle());
+            });
+            Clique(BoutonTable::Check);
+        }
         EXPECT_EQ(ok.Attentes(), 1);
         EXPECT_EQ(p.PersoCowboy, c.persoApres);
         EXPECT_EQ(p.ModeTournoi, c.tournoiApres);
         EXPECT_EQ(r.Progression, c.progressionApres);
         EXPECT_EQ(sauvegardes, c.sauvegardes);
+        // The showdown's sentence, then the closing one.
+        const char* const phrases[2][2] = {{"I win", "I win the game !"}, {"I lose", "I lost the game !"}};
+        const char* const francaises[2][2] = {{"J'ai gagné", "J'ai gagné la partie !"},
+                                              {"J'ai perdu", "J'ai perdu la partie !"}};
+        const auto& attendues = (c.francais ? francaises : phrases)[c.gagne];
+        EXPECT_EQ(dites, (std::vector<std::string>{attendues[0], attendues[1]}));
+        // What was written holds the raised marker.
+        if (sauvegardes > 0) {
+            const std::string fichier = FichierReglages();
+            EXPECT_NE(fichier.find("\r\n\r\n" + std::to_string(c.progressionApres) + "\r\n \r\n"),
+                      std::string::npos);
+        }
         const bool suivante = c.tournoi && c.gagne && c.persoApres <= 3;
         if (suivante) {
             // The next opponent, with the level's money and its personality.
@@ -220,20 +266,98 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         } else {
             // The table keeps its last state with the closing sentence.
             EXPECT_TRUE(f.Bobble->isVisible());
-            EXPECT_EQ(Bulle(), c.gagne ? "I lost the game !" : "I win the game !");
+            EXPECT_EQ(Bulle(), attendues[1]);
             EXPECT_TRUE(Offerts().empty());
             EXPECT_TRUE(CartesCliquables().empty());
             EXPECT_TRUE(f.EstActive());
         }
         if (c.persoApres == 4) {
-            EXPECT_EQ(r.Skill, 12) << "training set-up restored";
-            EXPECT_EQ(r.ArgentDepart, 300);
+            // The whole training set-up is back.
+            EXPECT_EQ(std::vector({r.Skill, r.Emotion, r.Bluff, int(r.Risk), int(r.ArgentDepart)}),
+                      std::vector({12, 13, 14, 15, 300}));
             EXPECT_FALSE(p.ReglagesSauves);
-            EXPECT_EQ(ok.Boites().size(), 1u);
+            const std::vector<std::string> boite{
+                c.francais ? "Félicitation !|Vous avez battu la bande complète en 57 coups !\n\n"
+                             "Essayez de faire encore mieux pour participer bientot à notre concours mondial !"
+                           : "Congratulations !|You defeat the band with 57 hits !\n\nTry to do better !"};
+            EXPECT_EQ(ok.Boites(), boite);
         } else {
             EXPECT_TRUE(ok.Boites().empty());
         }
     }
+}
+
+TEST_F(FinDePartie, EachLevelMeetsTheBandInOrderWithItsMoneyAndPersonalities) {
+    // Each game as it starts: the opponent, skill/self-control/bluff/risk,
+    // the two captions.
+    std::vector<std::string> parties;
+    Evenements evenements(*jeu);
+    evenements.debutPartie = [&] {
+        const Reglages& r = E().reglages;
+        if (!E().partie.ModeTournoi) return;
+        parties.push_back(std::to_string(E().partie.PersoCowboy) + " " + std::to_string(r.Skill) + "/" +
+                          std::to_string(r.Emotion) + "/" + std::to_string(r.Bluff) + "/" +
+                          std::to_string(r.Risk) + " " + f.PlayerMoney[0].Texte() + " " +
+                          f.CowboyMoney[0].Texte());
+    };
+    // Each level chosen between two hands, and during a training game's
+    // OK wait (it starts once that showdown is abandoned).
+    for (bool pendantOK : {false, true}) {
+        SCOPED_TRACE(pendantOK ? "during the OK wait" : "between two hands");
+        parties.clear();
+        for (QAction* niveau : {f.TournEasy, f.TournMed, f.TournHard}) {
+            if (pendantOK) {
+                VersAbattage(300, 200, 300, mains::Carre, mains::SuiteJoueur);
+                RepondOK ok([niveau](Form1&) { niveau->trigger(); }, false);
+                HasardSuite s;
+                Clique(BoutonTable::Check);
+            } else {
+                HasardSuite s;
+                niveau->trigger();
+            }
+            for (int adversaire = 0; adversaire < 3; ++adversaire) GagneLaPartie();
+            EXPECT_FALSE(E().partie.ModeTournoi);
+        }
+        EXPECT_EQ(parties, (std::vector<std::string>{
+                               "1 90/70/45/25 $300 $300", "2 95/80/25/45 $300 $300", "3 100/90/18/28 $300 $300",
+                               "1 90/70/45/25 $400 $400", "2 95/80/25/45 $400 $400", "3 100/90/18/28 $400 $400",
+                               "1 90/70/45/25 $500 $500", "2 95/80/25/45 $500 $500", "3 100/90/18/28 $500 $500",
+                           }));
+    }
+}
+
+TEST_F(FinDePartie, TheFileWrittenAfterAWinHoldsTheRaisedMarkerAndTheTrainingSetUp) {
+    // A training set-up of its own on each line, and settings that are not
+    // their defaults.
+    Reglages& r = E().reglages;
+    r.ChoixCowboy = 2;
+    r.Skill = 61;
+    r.Bluff = 63;
+    r.Risk = 64;
+    r.Emotion = 62;
+    r.ArgentDepart = 500;
+    r.PremierJoueur = 0;
+    r.TypeCartes = 2;
+    r.DosCarte = 7;
+    {
+        HasardSuite s;
+        f.TournMed->trigger();
+    }
+    // Lines 1 to 15, then 19 blank lines; the training set-up, not the
+    // tournament opponent's, on lines 2 to 6.
+    const auto fichier = [](const char* marqueur) {
+        std::string t = "2\r\n61\r\n63\r\n64\r\n62\r\n500\r\n0\r\n0\r\n0\r\n0\r\nUK\r\n2\r\n7\r\n\r\n";
+        t += std::string(marqueur) + "\r\n";
+        for (int i = 0; i < 19; ++i) t += " \r\n";
+        return t;
+    };
+    GagneLaPartie();
+    EXPECT_EQ(FichierReglages(), "") << "the cowboy beaten: nothing written";
+    GagneLaPartie();
+    EXPECT_EQ(FichierReglages(), fichier("4721")) << "the Mexican beaten";
+    GagneLaPartie();
+    EXPECT_EQ(FichierReglages(), fichier("8356")) << "the girl beaten";
+    EXPECT_EQ(sauvegardes, 2);
 }
 
 TEST_F(FinDePartie, BeatenBandGetsTheBeatenMedallionAtItsOwnSize) {

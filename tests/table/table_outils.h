@@ -4,14 +4,16 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <utility>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "common/etat.h"
@@ -19,6 +21,7 @@
 #include "platform/fenetre_table.h"
 #include "render/form1.h"
 #include "shell/demarrage.h"
+#include "shell/fichier_ini.h"
 #include "hasards.h"
 #include "joueur.h"
 #include "support/hasard_script.h"
@@ -120,6 +123,8 @@ struct Entrainement {
 };
 
 class TableDeJeu : public testing::Test {
+    QTemporaryDir dossierReglages_;
+
 protected:
     Form1 f;
     Jeu* jeu = nullptr;
@@ -135,7 +140,7 @@ protected:
         r.LangueChoisie = "UK";
         r.PremierJoueur = 0;
         DisposeTable(f);
-        jeu = new Jeu(f, ServicesJeu{[this] { Choose(); }, [this] { ++sauvegardes; }});
+        jeu = new Jeu(f, ServicesJeu{[this] { Choose(); }, [this] { Sauve(); }});
         // The game items as the shell wires them.
         f.SurClic(f.MenuEnter, [this] { jeu->MenuEnter_Click(); }, Acces::PendantAttenteOK);
         f.SurClic(f.TournEasy, [this] { jeu->TournEasy_Click(); }, Acces::PendantAttenteOK);
@@ -146,6 +151,21 @@ protected:
     }
 
     void TearDown() override { InstalleHasard(nullptr); }
+
+    // The flow's save: counted, and written by the real writer into a
+    // folder of the test's own, whatever folder the state names.
+    void Sauve() {
+        ++sauvegardes;
+        Reglages r = E().reglages;
+        r.Chemin = CheminReglages(dossierReglages_.path());
+        SaveFichierINI(r, E().partie);
+    }
+
+    // The settings file as the last save left it on disk ("" before any).
+    std::string FichierReglages() {
+        QFile fichier(dossierReglages_.filePath(NomFichierINI));
+        return fichier.open(QIODevice::ReadOnly) ? fichier.readAll().toStdString() : std::string();
+    }
 
     Etat& E() { return EtatDuJeu(); }
     Argent& A() { return EtatDuJeu().argent; }
@@ -240,6 +260,11 @@ protected:
             HasardSuite s;
             NouvelEntrainement();
         }
+        MetAbattage(player, cowboy, pot, mainCowboy, mainPlayer);
+    }
+
+    // The same for the game going on.
+    void MetAbattage(int player, int cowboy, int pot, const Main& mainCowboy, const Main& mainPlayer) {
         A() = {cowboy, player, pot};
         f.MontreArgent();
         PoseMains(mainCowboy, mainPlayer);

@@ -179,21 +179,48 @@ TEST_F(Tirage_, PlayersDrawWithNoCardOrAllFiveMarked) {
     }
 }
 
-TEST_F(Tirage_, OpponentOpensTheSecondTurnWithItsBetSteppedDown) {
-    // A straight, every risk: "BE50" at the deal, then "BE50" again after
-    // the draws, stepped down to what the player has left.
+TEST_F(Tirage_, OpponentOpensTheSecondTurnWithABetSteppedDownOrAPass) {
+    // A straight, every risk: "BE50" at the deal; after the draws "BE50"
+    // stepped down to what the player has left, or a pass when the player
+    // changed three cards or more.
     choix.risk = 100;
-    DonneAvec(90, 400, false, mains::Suite, mains::RienJoueur);
-    ASSERT_EQ(M().MiseCourante, 50);
-    HasardSuite s;
-    Clique(B::Call);
-    ASSERT_EQ(A().player, 30);
-    const auto dites = ParolesDe(B::Draw);
-    EXPECT_EQ(dites, std::vector<std::string>{"I bet $20"});
-    EXPECT_EQ(M().MiseCourante, 20);
-    EXPECT_EQ(Offerts(), (std::set{B::Call, B::Fold, B::Bill10}));
-    EXPECT_TRUE(f.BtnRaise->isVisible());
-    EXPECT_EQ(Somme(), 490);
+    struct Cas {
+        const char* quoi;
+        int player;  // before the ante; $50 go to the call
+        std::vector<int> marquees;
+        bool francais;
+        const char* phrase;
+        int mise;
+        std::set<B> offerts;
+    } cas[] = {
+        {"a bet stepped down to $20", 90, {}, false, "I bet $20", 20, {B::Call, B::Fold, B::Bill10}},
+        // Check in Call's place, the plates as bets, Fold shown covered.
+        {"a pass", 90, {0, 2, 4}, false, "I pass", 0, {B::Check, B::Bill20, B::Bill10}},
+        {"a pass, French", 90, {0, 2, 4}, true, "Parole", 0, {B::Check, B::Bill20, B::Bill10}},
+        {"a bet stepped down to a pass", 60, {}, false, "I pass", 0, {B::Check}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        E().reglages.LangueChoisie = c.francais ? "FR" : "UK";
+        DonneAvec(c.player, 400, false, mains::Suite, mains::RienJoueur);
+        ASSERT_EQ(M().MiseCourante, 50);
+        HasardSuite s;
+        Clique(B::Call);
+        ASSERT_EQ(A().player, c.player - 60);
+        for (int i : c.marquees) CliqueCarte(i);
+        const auto dites = ParolesDe(B::Draw);
+        EXPECT_EQ(dites, std::vector<std::string>{c.phrase});
+        EXPECT_EQ(M().MiseCourante, c.mise);
+        EXPECT_EQ(M().CowboyParole, c.mise == 0);
+        EXPECT_EQ(Offerts(), c.offerts);
+        EXPECT_EQ(f.BtnRaise->isVisible(), c.mise > 0);
+        EXPECT_EQ(f.BtnBet->isVisible(), c.mise == 0);
+        EXPECT_EQ(f.BtnCallUp->isVisible(), c.mise > 0);
+        EXPECT_TRUE(f.BtnFoldUp->isVisible());
+        EXPECT_EQ(f.TrameFold->isVisible(), c.mise == 0);
+        EXPECT_EQ(Somme(), c.player + 400);
+        EXPECT_TRUE(f.EstActive());
+    }
 }
 
 }  // namespace
