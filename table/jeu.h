@@ -48,7 +48,8 @@ public:
     virtual void Abattage(bool /*cowboyGagne*/) {}
     // The pot went to the winner of a showdown or a fold, its caption "$0".
     virtual void PotPaye(bool /*auCowboy*/) {}
-    // A game is over, its closing sentence set, before what follows it.
+    // A game is over: its closing sentence set, the unlock marker updated
+    // and written, before the sentence shows and what follows it.
     virtual void FinPartie() {}
 };
 

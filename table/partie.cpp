@@ -161,7 +161,6 @@ void Jeu::ApresFinJeu() {
     Partie& p = e.partie;
     Reglages& r = e.reglages;
     const auto gagnee = [this] { return e.argent.player > 0; };
-    if (observateur) observateur->FinPartie();
 
     // The marker only rises: beating the Mexican again keeps the girl.
     if (gagnee() && p.PersoCowboy == PersoCowboyMexicain && r.Progression != ProgressionTous)
@@ -169,6 +168,7 @@ void Jeu::ApresFinJeu() {
     if (gagnee() && p.PersoCowboy == PersoCowboyFille) r.Progression = ProgressionTous;
     if (gagnee() && p.PersoCowboy > PersoCowboyCowboy && services_.SaveFichierINI)
         services_.SaveFichierINI();
+    if (observateur) observateur->FinPartie();
 
     // The closing sentence stays until the next game starts.
     // Painted by the wait's first pass, or by the next one.

@@ -53,10 +53,11 @@ Rejeu Rejoue(const std::string& valeurs, const std::string& actions) {
 
 TEST(ActionsFile, EveryActionReadsBackAsWritten) {
     const char* lignes[] = {"bet50", "bet20", "bet10", "call", "check", "pass", "fold", "ok", "draw",
-                            "draw 1 3 5", "training cowboy 0 100 45 25 300",
+                            "draw 1 3 5", "draw 2 4 2", "training cowboy 0 100 45 25 300",
                             "training mexican 95 80 25 45 400", "training girl 1 2 3 4 500",
                             "tournament easy", "tournament medium", "tournament hard", "first 0",
-                            "first 2", "language en", "language fr"};
+                            "first 2", "language en", "language fr", "progression 0", "progression 8356",
+                            "progression -1"};
     for (const char* ligne : lignes) {
         std::string erreur;
         const auto a = LitAction(ligne, erreur);
@@ -64,13 +65,15 @@ TEST(ActionsFile, EveryActionReadsBackAsWritten) {
         EXPECT_EQ(TexteAction(*a), ligne);
     }
     std::string erreur;
-    EXPECT_EQ(TexteAction(*LitAction("  draw 531   # the low ones", erreur)), "draw 1 3 5");
+    // The cards are clicked in the order written.
+    EXPECT_EQ(TexteAction(*LitAction("  draw 531   # the low ones", erreur)), "draw 5 3 1");
+    EXPECT_EQ(TexteAction(*LitAction("draw 11", erreur)), "draw 1 1");
     EXPECT_FALSE(LitAction("   # a comment", erreur));
     EXPECT_EQ(erreur, "");
-    for (const char* mauvaise : {"bet30", "draw 6", "draw 11", "call 10", "training cowboy 50 50 50 50",
+    for (const char* mauvaise : {"bet30", "draw 6", "draw 0", "call 10", "training cowboy 50 50 50 50",
                                  "training bandit 1 1 1 1 300", "training girl 1 1 101 1 300",
                                  "training girl 1 1 1 1 350", "tournament expert", "first 3",
-                                 "language de"}) {
+                                 "language de", "progression", "progression all", "progression 40000"}) {
         EXPECT_FALSE(LitAction(mauvaise, erreur)) << mauvaise;
         EXPECT_NE(erreur, "") << mauvaise;
     }
@@ -128,6 +131,43 @@ TEST(Replay, AHandWrittenReplayGivesItsExpectedTrace) {
     ASSERT_TRUE(r.ok) << r.arret << "\n" << r.dernieres;
     EXPECT_EQ(r.restants, 0u);
     EXPECT_EQ(r.trace, Fichier("court.jsonl"));
+}
+
+TEST(Replay, ACardClickedTwiceBeforeDrawIsNotDrawn) {
+    std::string actions = Fichier("court.actions");
+    const std::string tirage = "draw 4 5";
+    ASSERT_NE(actions.find(tirage), std::string::npos);
+    actions.replace(actions.find(tirage), tirage.size(), "draw 3 4 3 5");
+    const Rejeu r = Rejoue(Fichier("court.values"), actions);
+    ASSERT_TRUE(r.ok) << r.arret << "\n" << r.dernieres;
+    // The same run: only the action's own line differs.
+    std::string attendue = Fichier("court.jsonl");
+    const std::string apres = "\"after\":\"draw 4 5\"";
+    attendue.replace(attendue.find(apres), apres.size(), "\"after\":\"draw 3 4 3 5\"");
+    EXPECT_EQ(r.trace, attendue);
+}
+
+TEST(Replay, AProgressionLineLocksTheCharactersOfTheSetUpDialog) {
+    struct Cas {
+        const char* lignes;
+        const char* joue;  // the opponent the game starts with
+    } cas[] = {
+        {"training mexican", "mexican"},  // a fresh table has every character unlocked
+        {"progression 0\ntraining mexican", "cowboy"},
+        {"progression 4721\ntraining mexican", "mexican"},
+        {"progression 4721\ntraining girl", "cowboy"},
+        {"progression 8356\ntraining girl", "girl"},
+        // A fresh table unlocks them all again.
+        {"progression 0\nlanguage en\ntraining girl", "girl"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.lignes);
+        const Rejeu r = Rejoue(Fichier("court.values"),
+                               std::string("language en\nfirst 0\n") + c.lignes + " 60 100 20 30 300\n");
+        ASSERT_TRUE(r.ok) << r.arret;
+        EXPECT_NE(r.trace.find(std::string("{\"event\":\"game\",\"character\":\"") + c.joue + "\""),
+                  std::string::npos);
+    }
 }
 
 TEST(Replay, WhatCannotBePlayedStopsTheReplay) {

@@ -1,8 +1,10 @@
 // Starting games from the menu and the end of a game: the tournament's
 // progress, the unlock marker, the settings written, the congratulations.
 #include <algorithm>
+#include <sstream>
 
 #include "table_outils.h"
+#include "trace.h"
 
 namespace {
 
@@ -181,30 +183,31 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         bool tournoiApres;
         int16_t progressionApres;
         int sauvegardes;
+        const char* issue;  // as the trace's end event tells it
         bool francais = false;
     } cas[] = {
-        {"tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0},
-        {"tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1},
-        {"tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1},
-        {"training, Mexican beaten", false, 2, true, 0, 2, false, ProgressionMexicain, 1},
-        {"training, girl beaten", false, 3, true, ProgressionMexicain, 3, false, ProgressionTous, 1},
-        {"training, cowboy beaten", false, 1, true, 0, 1, false, 0, 0},
-        {"tournament game lost", true, 2, false, ProgressionMexicain, 2, true, ProgressionMexicain, 0},
-        {"training game lost", false, 3, false, ProgressionTous, 3, false, ProgressionTous, 0},
+        {"tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0, "next"},
+        {"tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1, "next"},
+        {"tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1, "band"},
+        {"training, Mexican beaten", false, 2, true, 0, 2, false, ProgressionMexicain, 1, "won"},
+        {"training, girl beaten", false, 3, true, ProgressionMexicain, 3, false, ProgressionTous, 1, "won"},
+        {"training, cowboy beaten", false, 1, true, 0, 1, false, 0, 0, "won"},
+        {"tournament game lost", true, 2, false, ProgressionMexicain, 2, true, ProgressionMexicain, 0, "lost"},
+        {"training game lost", false, 3, false, ProgressionTous, 3, false, ProgressionTous, 0, "lost"},
         // The marker only rises.
-        {"training, Mexican beaten again", false, 2, true, ProgressionTous, 2, false, ProgressionTous, 1},
-        {"tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0},
-        {"tournament game lost to the girl", true, 3, false, ProgressionMexicain, 3, true, ProgressionMexicain, 0},
-        {"training game lost to the cowboy", false, 1, false, 0, 1, false, 0, 0},
+        {"training, Mexican beaten again", false, 2, true, ProgressionTous, 2, false, ProgressionTous, 1, "won"},
+        {"tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0, "lost"},
+        {"tournament game lost to the girl", true, 3, false, ProgressionMexicain, 3, true, ProgressionMexicain, 0, "lost"},
+        {"training game lost to the cowboy", false, 1, false, 0, 1, false, 0, 0, "lost"},
         // The closing sentences in French, for each character.
-        {"French, tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0, true},
-        {"French, tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1, true},
-        {"French, tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1, true},
-        {"French, training, girl beaten", false, 3, true, 0, 3, false, ProgressionTous, 1, true},
-        {"French, tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0, true},
-        {"French, tournament game lost to the girl", true, 3, false, 0, 3, true, 0, 0, true},
+        {"French, tournament, cowboy beaten", true, 1, true, 0, 2, true, 0, 0, "next", true},
+        {"French, tournament, Mexican beaten", true, 2, true, 0, 3, true, ProgressionMexicain, 1, "next", true},
+        {"French, tournament, girl beaten", true, 3, true, ProgressionMexicain, 4, false, ProgressionTous, 1, "band", true},
+        {"French, training, girl beaten", false, 3, true, 0, 3, false, ProgressionTous, 1, "won", true},
+        {"French, tournament game lost to the cowboy", true, 1, false, 0, 1, true, 0, 0, "lost", true},
+        {"French, tournament game lost to the girl", true, 3, false, 0, 3, true, 0, 0, "lost", true},
         {"French, training game lost to the Mexican", false, 2, false, ProgressionMexicain, 2, false,
-         ProgressionMexicain, 0, true},
+         ProgressionMexicain, 0, "lost", true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
@@ -232,11 +235,15 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
         RepondOK ok;
         HasardSuite s;
         std::vector<std::string> dites;
+        std::ostringstream trace;
         {
             SurAffichage sonde([&](QWidget& w) {
                 if (&w == f.Bobble) dites.push_back(Bulle());
             });
+            Trace traceur(trace);
+            jeu->observateur = &traceur;
             Clique(BoutonTable::Check);
+            jeu->observateur = nullptr;
         }
         EXPECT_EQ(ok.Attentes(), 1);
         EXPECT_EQ(p.PersoCowboy, c.persoApres);
@@ -249,6 +256,12 @@ TEST_F(FinDePartie, ProgressionOfTheTournamentByEvent) {
                                               {"J'ai perdu", "J'ai perdu la partie !"}};
         const auto& attendues = (c.francais ? francaises : phrases)[c.gagne];
         EXPECT_EQ(dites, (std::vector<std::string>{attendues[0], attendues[1]}));
+        // The trace's end event: the outcome, the mode and the marker updated.
+        EXPECT_NE(trace.str().find(std::string("\"outcome\":\"") + c.issue + "\",\"mode\":\"" +
+                                   (c.tournoi ? "tournament" : "training") +
+                                   "\",\"progression\":" + std::to_string(c.progressionApres) + "}"),
+                  std::string::npos)
+            << trace.str();
         // What was written holds the raised marker.
         if (sauvegardes > 0) {
             const std::string fichier = FichierReglages();

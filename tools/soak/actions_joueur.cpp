@@ -1,7 +1,6 @@
 #include "actions_joueur.h"
 
 #include <charconv>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -67,6 +66,7 @@ std::string TexteAction(const ActionJoueur& a) {
                std::to_string(a.risk) + " " + std::to_string(a.argent);
     case G::Tournoi: return std::string("tournament ") + kNiveaux[a.niveau / 100 - 3];
     case G::Premier: return "first " + std::to_string(a.premier);
+    case G::Progression: return "progression " + std::to_string(a.progression);
     case G::Langue: break;
     }
     return a.francais ? "language fr" : "language en";
@@ -92,14 +92,12 @@ std::optional<ActionJoueur> LitAction(std::string_view ligne, std::string& erreu
         }
     if (verbe == "draw") {
         a.genre = G::Tirage;
-        bool marquees[5] = {};
+        // Clicked in the order written: a card clicked twice is unmarked.
         for (std::size_t i = 1; i < mots.size(); ++i)
             for (char c : mots[i]) {
-                if (c < '1' || c > '5') return mauvais("draw takes the positions 1 to 5 marked");
-                if (std::exchange(marquees[c - '1'], true)) return mauvais("a position marked twice");
+                if (c < '1' || c > '5') return mauvais("draw takes the positions 1 to 5 clicked");
+                a.cartes += c;
             }
-        for (int i = 0; i < 5; ++i)
-            if (marquees[i]) a.cartes += char('1' + i);
         return a;
     }
     if (verbe == "training") {
@@ -135,6 +133,13 @@ std::optional<ActionJoueur> LitAction(std::string_view ligne, std::string& erreu
         const auto v = mots.size() == 2 ? Entier(mots[1], 0, 2) : std::nullopt;
         if (!v) return mauvais("first 0, 1 or 2");
         a.premier = *v;
+        return a;
+    }
+    if (verbe == "progression") {
+        a.genre = G::Progression;
+        const auto v = mots.size() == 2 ? Entier(mots[1], -32768, 32767) : std::nullopt;
+        if (!v) return mauvais("progression takes a whole number of 16 bits");
+        a.progression = *v;
         return a;
     }
     if (verbe == "language") {

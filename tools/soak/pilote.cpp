@@ -262,6 +262,18 @@ void Pilote::Etape(Attente a) {
     if (std::string r = erreurHasard(); !r.empty()) return Stoppe(r);
     if (std::string r = Verifie(a, true); !r.empty()) return Stoppe("breach: " + r);
     const Situation s = Observe(a);
+    if (trace_ && table_ && std::exchange(offreAEcrire_, false)) {
+        std::vector<std::string> noms;
+        ActionJoueur bouton;
+        for (B b : s.offerts) {
+            bouton.bouton = b;
+            noms.push_back(TexteAction(bouton));
+        }
+        std::string cartes;
+        for (int i = 0; i < 5; ++i)
+            if (s.cartes[i]) cartes += char('1' + i);
+        trace_->Offre(noms, cartes);
+    }
     std::string erreur;
     const std::optional<ActionJoueur> action = source_.Suivante(s, erreur);
     if (!erreur.empty()) return Stoppe(erreur);
@@ -276,6 +288,11 @@ void Pilote::Etape(Attente a) {
     ++bilan_.actions;
     const auto debut = Clock::now();
     const double verifications = bilan_.secondesVerifications;
+    // What a setting changes shows at the next action only; a handler or a
+    // fresh table leads to a new wait for the player.
+    const bool reglage = action->genre == ActionJoueur::Genre::Premier ||
+                         action->genre == ActionJoueur::Genre::Progression;
+    if (!reglage) offreAEcrire_ = true;
     Fais(*action);
     // Handlers run inside the action at the top; inside the OK wait, the
     // top's action counts them already.
@@ -287,7 +304,7 @@ void Pilote::Etape(Attente a) {
     // Between two handlers the next step checks; inside the OK wait, now.
     if (a == Attente::OK)
         if (std::string r = Verifie(a, false); !r.empty()) return Stoppe("breach: " + r);
-    const bool handler = action->genre != ActionJoueur::Genre::Premier && action->genre != ActionJoueur::Genre::Langue;
+    const bool handler = !reglage && action->genre != ActionJoueur::Genre::Langue;
     if (trace_ && handler) trace_->Montants(texte);
 }
 
@@ -317,6 +334,7 @@ void Pilote::Fais(const ActionJoueur& a) {
         }
         break;
     case G::Premier: EtatDuJeu().reglages.PremierJoueur = static_cast<int16_t>(a.premier); break;
+    case G::Progression: EtatDuJeu().reglages.Progression = static_cast<int16_t>(a.progression); break;
     case G::Langue: break;
     }
 }

@@ -197,6 +197,8 @@ private:
     // and the tournament's level; whether this hand reached its showdown.
     bool partieEnCours_ = false, tournoiEnCours_ = false, abattage_ = false;
     int niveauTournoi_ = 0;
+    // The flow waits for the player afresh: its offer is still to be traced.
+    bool offreAEcrire_ = true;
 };
 
 // A seed from the clock and the system's entropy.

@@ -44,6 +44,8 @@ const char* Perso(int p) {
     }
 }
 
+const char* Mode(bool tournoi) { return tournoi ? "tournament" : "training"; }
+
 const char* Qui(bool cowboy) { return cowboy ? "\"cowboy\"" : "\"player\""; }
 
 }  // namespace
@@ -59,11 +61,17 @@ void Trace::Table(bool francais) {
     o_ << "{\"event\":\"table\",\"language\":\"" << (francais ? "fr" : "en") << "\"}\n";
 }
 
+void Trace::Offre(const std::vector<std::string>& actions, std::string_view cartes) {
+    o_ << "{\"event\":\"offer\",\"actions\":[";
+    for (std::size_t i = 0; i < actions.size(); ++i) o_ << (i ? "," : "") << Chaine(actions[i]);
+    o_ << "],\"cards\":" << Chaine(cartes) << "}\n";
+}
+
 void Trace::DebutPartie() {
     const Etat& e = EtatDuJeu();
     const Partie& p = e.partie;
     o_ << "{\"event\":\"game\",\"character\":\"" << Perso(p.PersoCowboy) << "\",\"mode\":\""
-       << (p.ModeTournoi ? "tournament" : "training") << "\",\"money\":" << e.argent.player
+       << Mode(p.ModeTournoi) << "\",\"money\":" << e.argent.player
        << ",\"skill\":" << e.reglages.Skill << ",\"emotion\":" << e.reglages.Emotion
        << ",\"bluff\":" << e.reglages.Bluff << ",\"risk\":" << e.reglages.Risk
        << ",\"first\":" << e.reglages.PremierJoueur << "}\n";
@@ -101,8 +109,15 @@ void Trace::PotPaye(bool auCowboy) {
 
 void Trace::FinPartie() {
     const Etat& e = EtatDuJeu();
-    o_ << "{\"event\":\"end\",\"winner\":" << Qui(e.argent.player == 0)
-       << ",\"character\":\"" << Perso(e.partie.PersoCowboy) << "\",\"hands\":" << e.partie.NbCoups
+    const Partie& p = e.partie;
+    const bool perdue = e.argent.player == 0;
+    const char* suite = perdue ? "lost"
+                        : !p.ModeTournoi ? "won"
+                        : p.PersoCowboy >= PersoCowboyFille ? "band"
+                        : "next";
+    o_ << "{\"event\":\"end\",\"winner\":" << Qui(perdue) << ",\"character\":\"" << Perso(p.PersoCowboy)
+       << "\",\"hands\":" << p.NbCoups << ",\"outcome\":\"" << suite << "\",\"mode\":\""
+       << Mode(p.ModeTournoi) << "\",\"progression\":" << e.reglages.Progression
        << "}\n";
 }
 

@@ -1,11 +1,13 @@
 // The trace of a run in JSON Lines: one object a line, one line per event
-// of the flow, and the three amounts after every handler of the player.
-// tools/soak/README.md lists the objects.
+// of the flow in the order the flow makes them, what the player is offered
+// wherever the flow waits, and the three amounts after every handler of the
+// player. tools/soak/README.md lists the objects.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/cartes.h"
 #include "table/jeu.h"
@@ -24,6 +26,9 @@ public:
 
     // A fresh table in one language.
     void Table(bool francais);
+    // The flow waits for the player: the actions a click reaches (their
+    // actions-file names) and the cards that take a click ("1".."5").
+    void Offre(const std::vector<std::string>& actions, std::string_view cartes);
     // The money after the handler of `action` (its actions-file line).
     void Montants(std::string_view action);
 
