@@ -340,20 +340,14 @@ TEST_F(FinDePartie, EachLevelMeetsTheBandInOrderWithItsMoneyAndPersonalities) {
 }
 
 TEST_F(FinDePartie, TheFileWrittenAfterAWinHoldsTheRaisedMarkerAndTheTrainingSetUp) {
-    // A training set-up of its own on each line, and settings that are not
-    // their defaults.
-    Reglages& r = E().reglages;
-    r.ChoixCowboy = 2;
-    r.Skill = 61;
-    r.Bluff = 63;
-    r.Risk = 64;
-    r.Emotion = 62;
-    r.ArgentDepart = 500;
-    r.PremierJoueur = 0;
-    r.TypeCartes = 2;
-    r.DosCarte = 7;
+    // A training set-up of its own on each line, chosen in the set-up
+    // dialog, and settings that are not their defaults.
+    choix = {PersoCowboyMexicain, 61, 62, 63, 64, 500};
+    E().reglages.TypeCartes = 2;
+    E().reglages.DosCarte = 7;
     {
         HasardSuite s;
+        NouvelEntrainement();
         f.TournMed->trigger();
     }
     // Lines 1 to 15, then 19 blank lines; the training set-up, not the
