@@ -146,10 +146,14 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
     p.setTransform(avant);
 }
 
-QPainterPath TexteAjuste(const QString& texte, const QFont& policeDemandee, const QRectF& boite) {
-    // Unhinted outlines: the same whatever the system's font configuration.
-    QFont police = policeDemandee;
-    police.setHintingPreference(QFont::PreferNoHinting);
+QFont PoliceNonHintee(const QFont& police) {
+    QFont f = police;
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+QPainterPath CheminAjuste(const QPainterPath& brut, const QFont& policeDemandee, const QRectF& boite) {
+    const QFont police = PoliceNonHintee(policeDemandee);
     // Cap height measured on a letter without descender, so Q and J keep
     // the same height as K.
     static std::map<QString, qreal> hautsCap;  // per font, measured once
@@ -161,8 +165,6 @@ QPainterPath TexteAjuste(const QString& texte, const QFont& policeDemandee, cons
         it = hautsCap.emplace(cle, -reference.boundingRect().top()).first;
     }
     const qreal hautCap = it->second;
-    QPainterPath brut;
-    brut.addText(0, 0, police, texte);
     const QRectF b = brut.boundingRect();
     const qreal sy = boite.height() / hautCap;
     const qreal sx = std::min(sy, boite.width() / b.width());
@@ -170,6 +172,12 @@ QPainterPath TexteAjuste(const QString& texte, const QFont& policeDemandee, cons
     t.translate(boite.center().x() - (b.left() + b.width() / 2) * sx, boite.bottom());
     t.scale(sx, sy);
     return t.map(brut);
+}
+
+QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite) {
+    QPainterPath brut;
+    brut.addText(0, 0, PoliceNonHintee(police), texte);
+    return CheminAjuste(brut, police, boite);
 }
 
 QImage PeintPixels(const std::function<QRgb(qreal x, qreal y)>& couleur) {

@@ -71,6 +71,11 @@ void DessinePip(QPainter& p, int couleur, QPointF c, qreal taille, bool renverse
 // it is squeezed sideways only when it would be wider than the box. The
 // result is centred horizontally in the box, standing on its bottom.
 QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite);
+// The same fit for an outline drawn at the origin's baseline in `police`
+// made unhinted (PoliceNonHintee): unhinted outlines come out the same
+// whatever the system's font configuration.
+QPainterPath CheminAjuste(const QPainterPath& brut, const QFont& police, const QRectF& boite);
+QFont PoliceNonHintee(const QFont& police);
 
 // A blank card: kFeutre corners, rounded body filled by `fond`, 1-px border.
 // `fond` may paint the whole cell; the corners and border are laid over it

@@ -184,6 +184,45 @@ TEST(CartesFeuilles, LIndexSeRetrouveRetourneEnBasADroite) {
     }
 }
 
+// Clear columns either side of a corner index, on the rank's rows under
+// the rounded corner: between the card's border and the rank, and between
+// the rank and the first ink right of it (the first pip).
+struct Marges {
+    int gauche = 0, droite = 0;
+};
+Marges MargesDuRang(const QImage& c) {
+    const int haut = 4, bas = 14;
+    int premiere = kL, derniere = -1;
+    for (int y = haut; y <= bas; ++y)
+        for (int x = 1; x < 15; ++x)
+            if (Encre(c.pixel(x, y))) premiere = std::min(premiere, x), derniere = std::max(derniere, x);
+    int pip = kL;
+    for (int y = haut; y <= bas; ++y)
+        for (int x = derniere + 1; x < kL / 2; ++x)
+            if (Encre(c.pixel(x, y))) pip = std::min(pip, x);
+    return {premiere - 1, pip - derniere - 1};
+}
+
+// On the Typical faces the "10", two digits where the other ranks have one,
+// keeps as much clear card beside it as the number cards: from the border
+// as 2 to 9, and from the first pip as 4 to 9, whose first pip stands where
+// its own does.
+TEST(CartesFeuilles, LeDixTientDansSonCoinCommeLesAutresChiffres) {
+    for (int s = 1; s <= 4; ++s) {
+        SCOPED_TRACE("s=" + std::to_string(s));
+        int gauche = kL, droite = kL;
+        for (int v = 2; v <= 9; ++v) {
+            const Marges m = MargesDuRang(Cellule(Typique(), v, s));
+            gauche = std::min(gauche, m.gauche);
+            if (v >= 4) droite = std::min(droite, m.droite);
+        }
+        ASSERT_GT(gauche, 0);
+        const Marges dix = MargesDuRang(Cellule(Typique(), 10, s));
+        EXPECT_GE(dix.gauche, gauche);
+        EXPECT_GE(dix.droite, droite);
+    }
+}
+
 // Value cards 2..10 carry as many separate pips as their value between the
 // corner indices; an ace has one large pip on its centre.
 TEST(CartesFeuilles, AutantDePipsQueLaValeur) {
