@@ -28,8 +28,10 @@ Etiquette::Etiquette(QWidget* parent, int left, int top, int width, int height,
 }
 
 void Etiquette::paintEvent(QPaintEvent* e) {
-    // Anything but one plain line, left and top, goes the usual way.
-    if (!isEnabled() || wordWrap() || alignment() != (Qt::AlignLeft | Qt::AlignTop) ||
+    // Anything but one plain line at the top, left or centred, goes the
+    // usual way.
+    const bool centree = alignment() == (Qt::AlignHCenter | Qt::AlignTop);
+    if (!isEnabled() || wordWrap() || (alignment() != (Qt::AlignLeft | Qt::AlignTop) && !centree) ||
         margin() != 0 || indent() > 0 || textFormat() == Qt::RichText ||
         (textFormat() == Qt::AutoText && Qt::mightBeRichText(text())) ||
         text().contains(QLatin1Char('\n'))) {
@@ -42,11 +44,18 @@ void Etiquette::paintEvent(QPaintEvent* e) {
         police_ = font();
     }
     auto [it, nouvelle] = dispositions_.try_emplace(text(), text());
-    if (nouvelle) it->second.setTextFormat(Qt::PlainText);
+    if (nouvelle) {
+        it->second.setTextFormat(Qt::PlainText);
+        // laid out now in the label's font, so that its width is known
+        it->second.prepare(QTransform(), police_);
+    }
     QPainter p(this);
     p.setFont(police_);
     p.setPen(palette().color(foregroundRole()));
-    p.drawStaticText(contentsRect().topLeft(), it->second);
+    QPointF coin = contentsRect().topLeft();
+    // where a plain label puts it: half the room left, in fractions of a pixel
+    if (centree) coin.rx() += (contentsRect().width() - it->second.size().width()) / 2;
+    p.drawStaticText(coin, it->second);
 }
 
 Etiquette& PaireEtiquettes::operator[](int i) const {

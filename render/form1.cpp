@@ -67,12 +67,16 @@ Form1::Form1() {
     Cards = {Card1, Card2, Card3, Card4, Card5};
     CowboyGame = image(-352, 664, 387, 124, "CowboyGame", false);
 
-    // Money panels: the shadow label first, so that it lies behind.
+    // Money panels: the shadow label first, so that it lies behind. Each
+    // text is centred in its label: the labels of a pair differ in place
+    // and width so that their middles are 2 pixels apart across and down,
+    // which puts the shadow there whatever the amount's width.
     auto paire = [](Picture* barre, QRect jaune, QRect noir, const QString& texte) {
         auto* n = new Etiquette(barre, noir.x(), noir.y(), noir.width(), noir.height(), texte,
                                 Qt::black);
         auto* j = new Etiquette(barre, jaune.x(), jaune.y(), jaune.width(), jaune.height(),
                                 texte, kJaune);
+        for (Etiquette* e : {n, j}) e->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return std::pair{j, n};
     };
     PlayerMoneyBar = image(24, 458, 55, 29, "PlayerMoneyBar", false);

@@ -218,32 +218,37 @@ TEST(Etiquette, PairCarriesOneCaptionInBothLabels) {
 }
 
 // The caption's own painting gives the pixels of a plain label with the
-// same font, colour and place, over the same picture.
+// same font, colour, place and alignment, over the same picture.
 TEST(Etiquette, PaintsItsCaptionAsAPlainLabelWould) {
     QImage fond(160, 30, QImage::Format_RGB32);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 160; ++x) fond.setPixel(x, y, qRgb(40 + x, 90, 20 + 5 * y));
     const char* const textes[] = {"$300", "$0", "$1000", "Pot", "J'ai perdu la partie !",
                                   "Je relance de $50", "Ça suffit, é à ô", "I bet $10", ""};
-    for (bool gras : {true, false})
-        for (QColor couleur : {QColor(kJaune), QColor(Qt::black)})
-            for (const char* t : textes) {
-                Picture a(nullptr, 0, 0, 160, 30, fond), b(nullptr, 0, 0, 160, 30, fond);
-                auto* etiquette =
-                    new Etiquette(&a, 3, 6, 150, 20, QStringLiteral("avant"), couleur, gras);
-                auto* label = new QLabel(&b);
-                label->setGeometry(etiquette->geometry());
-                label->setFont(etiquette->font());
-                label->setPalette(etiquette->palette());
-                label->setAlignment(etiquette->alignment());
-                // Painted once with another caption: the new one replaces it.
-                (void)a.grab();
-                etiquette->SetCaption(QString::fromUtf8(t));
-                label->setText(QString::fromUtf8(t));
-                EXPECT_TRUE(Identiques(a.grab().toImage().convertToFormat(QImage::Format_RGB32),
-                                       b.grab().toImage().convertToFormat(QImage::Format_RGB32)))
-                    << t << (gras ? " bold" : "");
-            }
+    // Centred in an odd width as in an even one: half a pixel each side.
+    const std::pair<Qt::Alignment, int> places[] = {
+        {Qt::AlignLeft, 150}, {Qt::AlignHCenter, 150}, {Qt::AlignHCenter, 61}};
+    for (auto [cote, largeur] : places)
+        for (bool gras : {true, false})
+            for (QColor couleur : {QColor(kJaune), QColor(Qt::black)})
+                for (const char* t : textes) {
+                    Picture a(nullptr, 0, 0, 160, 30, fond), b(nullptr, 0, 0, 160, 30, fond);
+                    auto* etiquette =
+                        new Etiquette(&a, 3, 6, largeur, 20, QStringLiteral("avant"), couleur, gras);
+                    etiquette->setAlignment(cote | Qt::AlignTop);
+                    auto* label = new QLabel(&b);
+                    label->setGeometry(etiquette->geometry());
+                    label->setFont(etiquette->font());
+                    label->setPalette(etiquette->palette());
+                    label->setAlignment(etiquette->alignment());
+                    // Painted once with another caption: the new one replaces it.
+                    (void)a.grab();
+                    etiquette->SetCaption(QString::fromUtf8(t));
+                    label->setText(QString::fromUtf8(t));
+                    EXPECT_TRUE(Identiques(a.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                                           b.grab().toImage().convertToFormat(QImage::Format_RGB32)))
+                        << t << (gras ? " bold" : "") << " " << int(cote) << " in " << largeur;
+                }
 }
 
 TEST(Ligne, BoxHoldsBothEndsAndIgnoresClicks) {

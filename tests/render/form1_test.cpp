@@ -1,5 +1,6 @@
 // The table window as designed: places, sizes, visibility, covers, captions,
 // timers and the menu bar.
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "common/etat.h"
@@ -17,6 +19,21 @@ namespace {
 
 struct Table : testing::Test {
     Form1 form;
+
+    // A caption pair: the yellow text and its black shadow, in their panel.
+    struct Legende {
+        const char* nom;
+        Picture* panneau;
+        Etiquette& jaune;
+        Etiquette& ombre;
+    };
+    std::array<Legende, 4> Legendes() {
+        return {{{"PlayerMoney", form.PlayerMoneyBar, form.PlayerMoney[0], form.PlayerMoney[1]},
+                 {"CowboyMoney", form.CowboyMoneyBar, form.CowboyMoney[0], form.CowboyMoney[1]},
+                 {"Pot", form.PotMoneyBar, form.Pot[0], form.Pot[1]},
+                 // "Pot" has its indices the other way round
+                 {"TextPot", form.PotMoneyBar, form.TextPot[1], form.TextPot[0]}}};
+    }
 };
 
 // Every control of the table at its design place and size, inside its
@@ -134,46 +151,96 @@ TEST_F(Table, MoneyCaptionsReadAsTheFlowExpects) {
     EXPECT_EQ(form.CowboyMoney[1].Texte(), "$-40");
 }
 
-// The yellow caption drawn alone, on nothing: its fully yellow pixels.
-std::vector<QPoint> PixelsJaunes(Etiquette& jaune) {
-    QImage seule(jaune.size(), QImage::Format_ARGB32);
+// A label drawn alone, on nothing, where it stands in its panel: the ink
+// of its text, antialiased edges included.
+QImage Encre(Etiquette& e) {
+    QImage seule(e.parentWidget()->size(), QImage::Format_ARGB32);
     seule.fill(Qt::transparent);
-    jaune.render(&seule, QPoint(), QRegion(), QWidget::RenderFlags());
-    std::vector<QPoint> points;
-    for (int y = 0; y < seule.height(); ++y)
-        for (int x = 0; x < seule.width(); ++x)
-            if (seule.pixel(x, y) == qRgba(255, 255, 0, 255)) points.push_back({x, y});
-    return points;
+    e.render(&seule, e.pos(), QRegion(), QWidget::RenderFlags());
+    return seule;
+}
+
+// Where a picture has any ink.
+QRect Etendue(const QImage& encre) {
+    QRect r;
+    for (int y = 0; y < encre.height(); ++y)
+        for (int x = 0; x < encre.width(); ++x)
+            if (qAlpha(encre.pixel(x, y)) > 0) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// The same ink moved by (dx, dy): the coverage of every pixel, whatever
+// its colour.
+bool MemeEncreDecalee(const QImage& a, const QImage& b, int dx, int dy) {
+    const QRect cadre = a.rect();
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QPoint q(x + dx, y + dy);
+            const int sous = cadre.contains(q) ? qAlpha(b.pixel(q)) : 0;
+            if (qAlpha(a.pixel(x, y)) != sous) return false;
+        }
+    return true;
+}
+
+// Every amount a pile or the pot can show, $0 to $1000, and the word
+// "Pot": the text fits its labels, stays off the panel's bevelled rim, and
+// its shadow is the same ink 2 pixels right and 2 down.
+TEST_F(Table, CaptionsFitAndCastATwoPixelShadowForEveryAmount) {
+    constexpr int kRebord = 3;  // the panels' bevel
+    for (const Legende& l : Legendes()) {
+        SCOPED_TRACE(l.nom);
+        std::vector<QString> textes;
+        if (l.jaune.Caption() == QStringLiteral("Pot"))
+            textes.push_back(l.jaune.Caption());
+        else
+            for (int montant = 0; montant <= 1000; ++montant)
+                textes.push_back(QString::fromStdString(TexteArgent(montant)));
+        const QRect face = l.panneau->rect().adjusted(kRebord, kRebord, -kRebord, -kRebord);
+        int fautes = 0;
+        std::string premiere;
+        for (const QString& t : textes) {
+            l.jaune.SetCaption(t);
+            l.ombre.SetCaption(t);
+            const QImage jaune = Encre(l.jaune), ombre = Encre(l.ombre);
+            std::string faute;
+            for (Etiquette* e : {&l.jaune, &l.ombre}) {
+                const QRect encre = Etendue(e == &l.jaune ? jaune : ombre);
+                // Nothing cut off at the label's sides; off the panel's rim.
+                if (QFontMetrics(e->font()).horizontalAdvance(t) > e->width() ||
+                    encre.left() <= e->x() || encre.right() >= e->geometry().right())
+                    faute = "does not fit its label";
+                else if (!face.contains(encre))
+                    faute = "runs onto the panel's rim";
+            }
+            if (faute.empty() && !MemeEncreDecalee(jaune, ombre, 2, 2))
+                faute = "has its shadow elsewhere than 2 right and 2 down";
+            if (!faute.empty() && fautes++ == 0) premiere = t.toStdString() + " " + faute;
+        }
+        EXPECT_EQ(fautes, 0) << "first: " << premiere;
+    }
 }
 
 // Each caption pair shows as yellow over its black shadow: wherever the
 // yellow caption alone draws yellow, the panel shows yellow, not shadow.
 TEST_F(Table, CaptionsShowInYellowOverTheirShadows) {
-    struct Paire {
-        const char* nom;
-        Picture* panneau;
-        Etiquette& jaune;
-        Etiquette& ombre;
-    };
-    const Paire paires[] = {
-        {"PlayerMoney", form.PlayerMoneyBar, form.PlayerMoney[0], form.PlayerMoney[1]},
-        {"CowboyMoney", form.CowboyMoneyBar, form.CowboyMoney[0], form.CowboyMoney[1]},
-        {"Pot", form.PotMoneyBar, form.Pot[0], form.Pot[1]},
-        {"TextPot", form.PotMoneyBar, form.TextPot[1], form.TextPot[0]},
-    };
-    for (const Paire& p : paires) p.panneau->Show();
+    for (const Legende& l : Legendes()) l.panneau->Show();
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    for (const Paire& p : paires) {
-        SCOPED_TRACE(p.nom);
-        EXPECT_EQ(p.jaune.palette().color(QPalette::WindowText), QColor(255, 255, 0));
-        EXPECT_EQ(p.ombre.palette().color(QPalette::WindowText), QColor(Qt::black));
-        EXPECT_EQ(p.ombre.Caption(), p.jaune.Caption());
-        const QImage vu = p.panneau->grab().toImage();
-        const std::vector<QPoint> jaunes = PixelsJaunes(p.jaune);
-        ASSERT_GT(jaunes.size(), 20u);
-        int couverts = 0;
-        for (const QPoint& q : jaunes) couverts += vu.pixel(p.jaune.pos() + q) != qRgb(255, 255, 0);
+    for (const Legende& l : Legendes()) {
+        SCOPED_TRACE(l.nom);
+        EXPECT_EQ(l.jaune.palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        EXPECT_EQ(l.ombre.palette().color(QPalette::WindowText), QColor(Qt::black));
+        EXPECT_EQ(l.ombre.Caption(), l.jaune.Caption());
+        const QImage vu = l.panneau->grab().toImage();
+        const QImage jaune = Encre(l.jaune);
+        int jaunes = 0, couverts = 0;
+        for (int y = 0; y < jaune.height(); ++y)
+            for (int x = 0; x < jaune.width(); ++x)
+                if (jaune.pixel(x, y) == qRgba(255, 255, 0, 255)) {
+                    ++jaunes;
+                    couverts += vu.pixel(x, y) != qRgb(255, 255, 0);
+                }
+        ASSERT_GT(jaunes, 20);
         EXPECT_EQ(couverts, 0) << "yellow pixels under the shadow";
     }
 }
