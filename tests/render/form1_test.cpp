@@ -36,88 +36,83 @@ struct Table : testing::Test {
     }
 };
 
-// Every control of the table at its design place and size, inside its
-// parent (the table surface unless named): the covers lie inside their
-// buttons, the captions inside their panels.
-TEST_F(Table, EveryControlAtItsDesignPlaceAndSize) {
+// The places the player sees that nothing but the design sets: the cards,
+// the bill surfaces, the opponent's hands and face, the money panels. The
+// start-up moves the buttons, the bubble and the showdown board into view
+// (its own test); covers and captions are held to their owners below.
+TEST_F(Table, SurfacesAtTheirDesignPlaces) {
     struct Place {
         const char* nom;
-        const QWidget* controle;
-        const QWidget* parent;
+        const Picture* controle;
         QRect rect;
     };
-    const QWidget* t = form.Table;
-    const std::vector<Place> places{
-        {"Card1", form.Card1, t, {87, 393, 71, 96}},
-        {"Card2", form.Card2, t, {159, 393, 71, 96}},
-        {"Card3", form.Card3, t, {231, 393, 71, 96}},
-        {"Card4", form.Card4, t, {303, 393, 71, 96}},
-        {"Card5", form.Card5, t, {375, 393, 71, 96}},
-        {"CowboyGame", form.CowboyGame, t, {-352, 664, 387, 124}},
-        {"Line1(0)", &form.Line1[0], t, {120, 528, 1, 49}},  // (120, 528)-(120, 576)
-        {"Line1(1)", &form.Line1[1], t, {136, 528, 1, 41}},  // (136, 528)-(136, 568)
-        {"Line1(2)", &form.Line1[2], t, {120, 584, 33, 1}},  // (120, 584)-(152, 584)
-
-        {"BtnDrawUp", form.BtnDrawUp, t, {760, 0, 79, 54}},
-        {"BtnDrawDown", form.BtnDrawDown, t, {672, 0, 77, 50}},
-        {"TrameDraw", form.TrameDraw, form.BtnDrawUp, {0, 0, 80, 54}},
-        {"BtnCallUp", form.BtnCallUp, t, {760, 56, 79, 54}},
-        {"BtnCallDown", form.BtnCallDown, t, {672, 56, 77, 50}},
-        {"TrameCall", form.TrameCall, form.BtnCallUp, {0, 0, 80, 54}},
-        {"BtnFoldUp", form.BtnFoldUp, t, {760, 112, 79, 54}},
-        {"BtnFoldDown", form.BtnFoldDown, t, {672, 112, 77, 50}},
-        {"TrameFold", form.TrameFold, form.BtnFoldUp, {0, 0, 80, 54}},
-        {"BtnCheckUp", form.BtnCheckUp, t, {760, 168, 79, 54}},
-        {"BtnCheckDown", form.BtnCheckDown, t, {672, 168, 77, 50}},
-        {"TrameCheck", form.TrameCheck, form.BtnCheckUp, {0, 0, 80, 54}},
-        {"BtnPassUp", form.BtnPassUp, t, {760, 224, 79, 54}},
-        {"BtnPassDown", form.BtnPassDown, t, {672, 224, 77, 50}},
-        {"TramePass", form.TramePass, form.BtnPassUp, {0, 0, 80, 54}},
-        {"BtnOKUp", form.BtnOKUp, t, {760, 280, 79, 54}},
-        {"BtnOKDown", form.BtnOKDown, t, {672, 280, 77, 50}},
-        {"TrameOK", form.TrameOK, form.BtnOKUp, {0, 0, 80, 54}},
-
-        {"BtnBill50Up", form.BtnBill50Up, t, {680, 416, 37, 88}},
-        {"BtnBill50Down", form.BtnBill50Down, t, {680, 512, 37, 88}},
-        {"TramePlaque(0)", &form.TramePlaque[0], form.BtnBill50Up, {0, -8, 100, 112}},
-        {"BtnBill20Up", form.BtnBill20Up, t, {720, 416, 30, 88}},
-        {"BtnBill20Down", form.BtnBill20Down, t, {720, 512, 30, 88}},
-        {"TramePlaque(1)", &form.TramePlaque[1], form.BtnBill20Up, {0, 0, 100, 112}},
-        {"BtnBill10Up", form.BtnBill10Up, t, {752, 416, 33, 88}},
-        {"BtnBill10Down", form.BtnBill10Down, t, {752, 512, 33, 88}},
-        {"TramePlaque(2)", &form.TramePlaque[2], form.BtnBill10Up, {0, 0, 100, 112}},
-        {"BtnBet", form.BtnBet, t, {680, 376, 100, 25}},
-        {"TramePlaque(6)", &form.TramePlaque[6], form.BtnBet, {0, 0, 100, 112}},
-        {"BtnRaise", form.BtnRaise, t, {736, 384, 100, 25}},
-        {"TramePlaque(7)", &form.TramePlaque[7], form.BtnRaise, {0, 0, 100, 112}},
-
-        {"PlayerMoneyBar", form.PlayerMoneyBar, t, {24, 458, 55, 29}},
-        {"PlayerMoney(0)", &form.PlayerMoney[0], form.PlayerMoneyBar, {0, 4, 52, 17}},
-        {"PlayerMoney(1)", &form.PlayerMoney[1], form.PlayerMoneyBar, {5, 6, 46, 17}},
-        {"CowboyMoneyBar", form.CowboyMoneyBar, t, {118, 331, 55, 29}},
-        {"CowboyMoney(0)", &form.CowboyMoney[0], form.CowboyMoneyBar, {1, 4, 50, 17}},
-        {"CowboyMoney(1)", &form.CowboyMoney[1], form.CowboyMoneyBar, {3, 6, 50, 17}},
-        {"PotMoneyBar", form.PotMoneyBar, t, {470, 328, 62, 47}},
-        {"TextPot(1)", &form.TextPot[1], form.PotMoneyBar, {0, 4, 61, 17}},
-        {"TextPot(0)", &form.TextPot[0], form.PotMoneyBar, {2, 6, 61, 17}},
-        {"Pot(0)", &form.Pot[0], form.PotMoneyBar, {0, 20, 60, 17}},
-        {"Pot(1)", &form.Pot[1], form.PotMoneyBar, {1, 22, 62, 17}},
-        {"PileBilletsPlayer", form.PileBilletsPlayer, t, {15, 136, 69, 321}},
-        {"PileBilletsCowboy", form.PileBilletsCowboy, t, {108, 50, 81, 281}},
-        {"FenetrePot", form.FenetrePot, t, {183, 312, 268, 69}},
-
-        {"Bobble", form.Bobble, t, {680, 336, 153, 33}},
-        {"Say", form.Say, form.Bobble, {3, 6, 145, 25}},
-        {"FenetreMains", form.FenetreMains, t, {264, 168, 129, 81}},
-        {"FenetreVisage", form.FenetreVisage, t, {308, 107, 55, 49}},
+    const Place places[] = {
+        {"Card1", form.Card1, {87, 393, 71, 96}},
+        {"PileBilletsPlayer", form.PileBilletsPlayer, {15, 136, 69, 321}},
+        {"PileBilletsCowboy", form.PileBilletsCowboy, {108, 50, 81, 281}},
+        {"FenetrePot", form.FenetrePot, {183, 312, 268, 69}},
+        {"FenetreMains", form.FenetreMains, {264, 168, 129, 81}},
+        {"FenetreVisage", form.FenetreVisage, {308, 107, 55, 49}},
+        {"PlayerMoneyBar", form.PlayerMoneyBar, {24, 458, 55, 29}},
+        {"CowboyMoneyBar", form.CowboyMoneyBar, {118, 331, 55, 29}},
+        {"PotMoneyBar", form.PotMoneyBar, {470, 328, 62, 47}},
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.nom);
-        EXPECT_EQ(p.controle->parentWidget(), p.parent);
+        EXPECT_EQ(p.controle->parentWidget(), form.Table);
         EXPECT_EQ(p.controle->geometry(), p.rect);
     }
+    // the five cards side by side, one pixel apart
+    for (int k = 1; k < 5; ++k)
+        EXPECT_EQ(form.Cards[k]->geometry(), form.Cards[k - 1]->geometry().translated(72, 0)) << k;
     EXPECT_EQ(form.Table->size(), QSize(670, 510));
+}
+
+// Each picture control is the size of its picture; a cover lies over the
+// whole of its button from its left edge, each caption pair in its panel,
+// the speech inside its bubble.
+TEST_F(Table, ControlsFitTheirPicturesAndLieInsideTheirOwners) {
+    for (const Picture* p :
+         {form.BtnDrawUp, form.BtnDrawDown, form.BtnCallUp, form.BtnCallDown, form.BtnFoldUp,
+          form.BtnFoldDown, form.BtnCheckUp, form.BtnCheckDown, form.BtnPassUp, form.BtnPassDown,
+          form.BtnOKUp, form.BtnOKDown, form.BtnBill50Up, form.BtnBill50Down, form.BtnBill20Up,
+          form.BtnBill20Down, form.BtnBill10Up, form.BtnBill10Down, form.BtnBet, form.BtnRaise,
+          form.PlayerMoneyBar, form.CowboyMoneyBar, form.PotMoneyBar, form.Bobble, form.CowboyGame}) {
+        ASSERT_FALSE(p->Image().isNull());
+        EXPECT_EQ(p->size(), p->Image().size()) << p->Left() << "," << p->Top();
+    }
+    struct Couverture {
+        const char* nom;
+        const Picture* trame;
+        const Picture* bouton;
+    };
+    const Couverture couvertures[] = {
+        {"TrameDraw", form.TrameDraw, form.BtnDrawUp},
+        {"TrameCall", form.TrameCall, form.BtnCallUp},
+        {"TrameFold", form.TrameFold, form.BtnFoldUp},
+        {"TrameCheck", form.TrameCheck, form.BtnCheckUp},
+        {"TramePass", form.TramePass, form.BtnPassUp},
+        {"TrameOK", form.TrameOK, form.BtnOKUp},
+        {"TramePlaque", &form.TramePlaque[0], form.BtnBill50Up},
+        {"TramePlaque", &form.TramePlaque[1], form.BtnBill20Up},
+        {"TramePlaque", &form.TramePlaque[2], form.BtnBill10Up},
+        {"TramePlaque", &form.TramePlaque[6], form.BtnBet},
+        {"TramePlaque", &form.TramePlaque[7], form.BtnRaise},
+    };
+    for (const Couverture& c : couvertures) {
+        SCOPED_TRACE(std::string(c.nom) + " over " + std::to_string(c.bouton->Left()) + "," +
+                     std::to_string(c.bouton->Top()));
+        EXPECT_EQ(c.trame->parentWidget(), c.bouton);
+        EXPECT_EQ(c.trame->size(), ImageMagasin(c.nom).size());
+        EXPECT_EQ(c.trame->x(), 0);
+        EXPECT_TRUE(c.trame->geometry().contains(c.bouton->rect()));
+    }
     EXPECT_FALSE(form.TramePlaque.Contient(3));
+    // (what a caption draws stays inside its panel: the captions' own test)
+    for (const Legende& l : Legendes())
+        for (const Etiquette* e : {&l.jaune, &l.ombre}) EXPECT_EQ(e->parentWidget(), l.panneau) << l.nom;
+    EXPECT_EQ(form.Say->parentWidget(), form.Bobble);
+    EXPECT_TRUE(form.Bobble->rect().contains(form.Say->geometry()));
 }
 
 TEST_F(Table, ButtonsShowTheirCoversAndHideTheirDownPictures) {
