@@ -1,5 +1,6 @@
 #include "shell/image_cliquable.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +17,13 @@ void ImageCliquable::setImage(const QImage& image) {
 void ImageCliquable::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, image_);
+    if (hasFocus()) {
+        // inside the picture's edge, where the dialogs' pictures leave a
+        // margin of window colour
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void ImageCliquable::mousePressEvent(QMouseEvent* e) {
@@ -29,4 +37,25 @@ void ImageCliquable::mouseReleaseEvent(QMouseEvent* e) {
     appuye_ = false;
     e->accept();
     if (clic) emit clicked();
+}
+
+void ImageCliquable::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        e->accept();
+        if (!e->isAutoRepeat()) emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void ImageCliquable::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void ImageCliquable::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }

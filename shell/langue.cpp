@@ -44,14 +44,18 @@ Langue::Langue(QWidget* table, Reglages& reglages) : QDialog(table), reglages_(r
     DrapeauFR = new ImageCliquable(this);
     DrapeauFR->setImage(ImageDrapeauFR[0]);
     DrapeauFR->move(Largeur - 48 - LargeurDrapeau, 56);
+    // Tab reaches the flags too; Enter or Space on one chooses it.
+    for (ImageCliquable* d : {DrapeauUK, DrapeauFR}) d->setFocusPolicy(Qt::StrongFocus);
 
     Command1 = new QPushButton(QString::fromUtf8(BoutonAnglais), this);
     Command1->setGeometry(48, 134, LargeurDrapeau, 28);
     FR = new QPushButton(QString::fromUtf8(BoutonFrancais), this);
     FR->setGeometry(Largeur - 48 - LargeurDrapeau, 134, LargeurDrapeau, 28);
-    // Enter must not choose a language by itself
+    // Enter must not choose a language by itself: no default button, and
+    // the dialog opens with the focus on the English button, not on a flag.
     Command1->setAutoDefault(false);
     FR->setAutoDefault(false);
+    Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Langue::Command1_Click);
     connect(FR, &QPushButton::clicked, this, &Langue::FR_Click);

@@ -1,7 +1,9 @@
 // The language dialog, the intro and about windows, and the links.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -69,6 +71,47 @@ TEST(Langue, ButtonsAndFlagsSetTheCodeAndClose) {
         d.show();
         QTest::mouseClick(d.DrapeauUK, Qt::LeftButton);
         EXPECT_EQ(r.LangueChoisie, "UK");
+    }
+}
+
+// From the keyboard: Tab reaches each flag, which then shows a frame, and
+// Enter or Space on it chooses its language as a click does. Enter as the
+// dialog opens chooses nothing: no choice is made for the player.
+TEST(Langue, EnterOrSpaceOnTheFocusedFlagChooseItsLanguage) {
+    FausseTable table;
+    struct Cas {
+        bool francais;
+        Qt::Key touche;
+        const char* code;
+    };
+    const Cas cas[] = {{false, Qt::Key_Return, "UK"}, {false, Qt::Key_Space, "UK"},
+                       {true, Qt::Key_Enter, "FR"},   {true, Qt::Key_Space, "FR"}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.code + std::string(" ") + QKeySequence(c.touche).toString().toStdString());
+        Reglages r;
+        Langue d(&table.w, r);
+        d.Timer1->stop();
+        d.show();
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(d.windowHandle(), Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(r.LangueChoisie, "");
+
+        ImageCliquable* drapeau = c.francais ? d.DrapeauFR : d.DrapeauUK;
+        EXPECT_TRUE(MemesPixels(drapeau->grab().toImage(), drapeau->image()));
+        for (int tab = 0; tab < 4 && QApplication::focusWidget() != drapeau; ++tab)
+            QTest::keyClick(d.windowHandle(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), drapeau);
+        // the frame: the picture's edge in the highlight colour
+        const QImage vu = drapeau->grab().toImage();
+        EXPECT_EQ(vu.pixel(1, vu.height() / 2), d.palette().color(QPalette::Highlight).rgb());
+        EXPECT_EQ(vu.pixel(vu.width() / 2, 1), d.palette().color(QPalette::Highlight).rgb());
+
+        QTest::keyClick(d.windowHandle(), c.touche);
+        EXPECT_EQ(r.LangueChoisie, c.code);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_FALSE(d.isVisible());
     }
 }
 
