@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -95,6 +96,15 @@ bool MonHelp::eventFilter(QObject* o, QEvent* e) {
     // box, and also when a close held by a running handler goes through.
     if (o == table_ && e->type() == QEvent::Hide && !e->spontaneous()) close();
     return QWidget::eventFilter(o, e);
+}
+
+void MonHelp::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        e->accept();
+        OK->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void MonHelp::Form_Load(Form1* table) {

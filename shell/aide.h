@@ -9,6 +9,7 @@
 #include <array>
 
 class Form1;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTabBar;
@@ -34,6 +35,8 @@ public:
 protected:
     // Closes with the table: the run ends when the table is closed.
     bool eventFilter(QObject* o, QEvent* e) override;
+    // Escape closes it, as OK does and as it closes the dialogs.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void Form_Load(Form1* table);

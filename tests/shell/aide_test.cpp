@@ -165,6 +165,25 @@ TEST_F(Aide, OpeningItTwiceOnlyBringsItForward) {
     EXPECT_EQ(AideOuverte()->TabStrip1->currentIndex(), 0);
 }
 
+// Escape closes it as OK does, wherever the focus is in it.
+TEST_F(Aide, EscapeClosesItAsOkDoes) {
+    for (int focus = 0; focus < 2; ++focus) {
+        MenuHelp_Click(nullptr);
+        MonHelp* aide = AideOuverte();
+        ASSERT_NE(aide, nullptr);
+        aide->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(aide));
+        if (focus == 0)
+            aide->TabStrip1->setFocus();
+        else
+            aide->OK->setFocus();
+        QTest::keyClick(aide->windowHandle(), Qt::Key_Escape);
+        EXPECT_FALSE(aide->isVisible()) << focus;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(AideOuverte(), nullptr) << focus;
+    }
+}
+
 TEST_F(Aide, ButtonPicturesAreTheTablesAsItHoldsThem) {
     Form1 table;
     // As the French menus do: the draw button and the bet board change.
