@@ -148,17 +148,19 @@ QImage DessinePlaque(int montant, bool enfonce, int largeur, int xTable) {
 }
 
 QImage DessinePlanche(const QString& mot) {
+    // The board fills its picture to the edges: no table shows around it,
+    // so it sits on the help's cloth as it does on the table.
     const int l = 100, h = 25;
-    QImage img = FondSous(kPlanchesX, kPlanchesY, l, h);
+    QImage img = Toile(l, h);
     QPainter p(&img);
     Lisse(p);
-    const QRectF planche(1, 1.5, l - 2, h - 3);
+    const QRectF planche(0.75, 0.75, l - 1.5, h - 1.5);
     QLinearGradient bois(planche.topLeft(), planche.bottomLeft());
     bois.setColorAt(0, QColor(0xb0, 0x76, 0x3c));
     bois.setColorAt(1, QColor(0x74, 0x46, 0x1e));
-    p.setPen(QPen(kContour, 1.5));
+    p.setPen(QPen(kContour, 1.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(bois);
-    p.drawRoundedRect(planche, 3, 3);
+    p.drawRect(planche);
     // Grain.
     p.setPen(QPen(QColor(0x5e, 0x38, 0x16, 150), 0.8));
     for (int i = 0; i < 3; ++i) {

@@ -17,8 +17,6 @@ inline constexpr int kBoutonFoldY = BoutonsPiedY;
 inline constexpr int kBoutonCallY = kBoutonFoldY - 54 - 1;
 inline constexpr int kBoutonDrawY = kBoutonCallY - 54 - 1;
 inline constexpr int kPlaquesY = PlaquesY;
-inline constexpr int kPlanchesX = PlaquesX;
-inline constexpr int kPlanchesY = PlaquesY + PlanchesDY;
 
 const QImage& FondSalle();  // the table background, drawn once
 QImage DessineBackGround();

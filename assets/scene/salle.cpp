@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace scene {
@@ -249,14 +250,52 @@ void Table(QPainter& p) {
     // The felt itself is shaded pixel by pixel (GrainFeutre), then outlined.
 }
 
+// The table's cloth, one weave for the felt and for the help's tile: a
+// fine speckle with a darker thread every 3 rows and every 4 columns,
+// repeating with the tile (whose sides the periods divide), so that tiles
+// meet without a seam.
+constexpr int kTuileL = 116, kTuileH = 102;
+int GrainDrap(int x, int y) {
+    x %= kTuileL;
+    y %= kTuileH;
+    int d = int(Bruit(x, y, 11) * 15) - 7;
+    if (y % 3 == 0) d -= 3;
+    if (x % 4 == 0) d -= 3;
+    return d;
+}
+
+QRgb Drap(int r, int v, int b, int grain) {
+    return qRgb(std::clamp(r + grain / 2, 0, 255), std::clamp(v + grain, 0, 255),
+                std::clamp(b + grain / 2, 0, 255));
+}
+
+// The plain cloth of the help's tile, which is also the felt under the
+// round buttons: their pictures, cut from the table, then show no edge on
+// the help's cloth either. Its shade is the lit felt's mean there, and the
+// felt fades into it over a few dozen pixels around the buttons.
+constexpr int kDrapR = 0x2d, kDrapV = 0x7c, kDrapB = 0x39;
+constexpr QRectF kSousBoutons(kBoutonsX - 2, kBoutonDrawY - 2, 79 + 4,
+                              kBoutonFoldY + 54 - kBoutonDrawY + 4);
+constexpr qreal kFondu = 48;
+
+// How much of the plain cloth the felt takes at a pixel: all of it under
+// the buttons, none beyond the fade.
+qreal PartDrap(qreal x, qreal y) {
+    const qreal dx = std::max({kSousBoutons.left() - x, 0.0, x - kSousBoutons.right()});
+    const qreal dy = std::max({kSousBoutons.top() - y, 0.0, y - kSousBoutons.bottom()});
+    const qreal t = 1 - std::min(1.0, std::hypot(dx, dy) / kFondu);
+    return t * t * (3 - 2 * t);
+}
+
 void BordFeutre(QPainter& p) {
     p.setPen(QPen(kContour, 2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(kCentreTable, kRayonX - kRail, kRayonY - kRail);
 }
 
-// The felt, lighter toward the middle, with a fine speckle so the cloth
-// reads as cloth. One pass over the pixels: cheaper than a gradient fill.
+// The felt, lighter toward the middle, woven as the help's cloth, and plain
+// under the round buttons. One pass over the pixels: cheaper than a
+// gradient fill.
 void GrainFeutre(QImage& img) {
     const qreal rx = kRayonX - kRail - 1, ry = kRayonY - kRail - 1;
     const QPointF lumiere = kCentreTable + QPointF(0, -30);
@@ -286,9 +325,10 @@ void GrainFeutre(QImage& img) {
         for (int x = x0; x <= x1; ++x) {
             const qreal lx = x + 0.5 - lumiere.x();
             const int i = std::min(kPas, int((lx * lx + ly * ly) * echelle));
-            const int n = int(Bruit(x, y, 3) * 13) - 6;
-            ligne[x] = qRgb(std::clamp(teinte[i][0] + n / 2, 0, 255), std::clamp(teinte[i][1] + n, 0, 255),
-                            std::clamp(teinte[i][2] + n / 2, 0, 255));
+            const qreal d = PartDrap(x + 0.5, y + 0.5);
+            const auto vers = [d](int de, int a) { return int(std::lround(de + (a - de) * d)); };
+            ligne[x] = Drap(vers(teinte[i][0], kDrapR), vers(teinte[i][1], kDrapV), vers(teinte[i][2], kDrapB),
+                            GrainDrap(x, y));
         }
     }
 }
@@ -348,18 +388,10 @@ QImage DessineBackGround() {
 }
 
 QImage DessineVertTable() {
-    // Seamless: the weave's periods (3 rows, 4 columns) divide the tile.
-    const int l = 116, h = 102;
-    QImage img(l, h, QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < h; ++y) {
+    QImage img(kTuileL, kTuileH, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < kTuileH; ++y) {
         QRgb* ligne = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < l; ++x) {
-            int d = int(Bruit(x, y, 11) * 15) - 7;
-            if (y % 3 == 0) d -= 3;
-            if (x % 4 == 0) d -= 3;
-            ligne[x] = qRgb(std::clamp(0x29 + d / 2, 0, 255), std::clamp(0x6e + d, 0, 255),
-                            std::clamp(0x34 + d / 2, 0, 255));
-        }
+        for (int x = 0; x < kTuileL; ++x) ligne[x] = Drap(kDrapR, kDrapV, kDrapB, GrainDrap(x, y));
     }
     return img;
 }

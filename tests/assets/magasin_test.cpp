@@ -234,8 +234,9 @@ TEST(Magasin, CoversHatchHalfOfTheButton) {
 }
 
 TEST(Magasin, TablePicturesMatchTheFeltUnderThem) {
-    // Buttons, plates, boards and the bubble stand at fixed places on the
-    // table: their corners are the table itself, so no seam shows.
+    // Buttons, plates and the bubble stand at fixed places on the table:
+    // their corners are the table itself, so no seam shows. (The boards
+    // are wood to their edges.)
     const MagasinImages& m = Scene();
     const QImage& fond = m.Image(u"BackGround");
     struct Place {
@@ -247,7 +248,7 @@ TEST(Magasin, TablePicturesMatchTheFeltUnderThem) {
         {"BtnCallUp", 551, 385}, {"BtnCheckUp", 551, 385}, {"ImgVerifDown", 551, 385},
         {"BtnFoldUp", 551, 440}, {"BtnPassDown", 551, 440}, {"ImgParoleUp", 551, 440},
         {"BtnBill50Up", 450, 380}, {"BtnBill20Down", 487, 380}, {"BtnBill10Up", 517, 380},
-        {"BtnBet", 450, 468}, {"ImgEncherir", 450, 468}, {"Bobble", 400, 34},
+        {"Bobble", 400, 34},
     };
     for (const Place& pl : places) {
         const QImage& img = m.Image(QString::fromLatin1(pl.nom));

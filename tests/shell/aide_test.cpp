@@ -8,8 +8,12 @@
 #include <QWindow>
 #include <QTabBar>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
@@ -21,6 +25,7 @@
 #include "dialogues_test_outils.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "shell/demarrage.h"
 #include "shell/menus.h"
 
 namespace {
@@ -199,6 +204,66 @@ TEST_F(Aide, ButtonPicturesAreTheTablesAsItHoldsThem) {
     EXPECT_TRUE(MemesPixels(page.copy(2, 415, 100, 25), table.BtnRaise->Surface()));
     // Beside the buttons, the cloth.
     EXPECT_EQ(page.pixel(120, 5), Magasin("VertTable").pixel(4, 5));
+}
+
+// Mean colour of the pixels of a picture chosen by `garde`, and how many.
+struct Moyenne {
+    double r = 0, v = 0, b = 0;
+    int n = 0;
+};
+template <typename Garde>
+Moyenne MoyenneDe(const QImage& img, const QRect& zone, Garde garde) {
+    Moyenne m;
+    for (int y = zone.top(); y <= zone.bottom(); ++y)
+        for (int x = zone.left(); x <= zone.right(); ++x) {
+            if (!img.rect().contains(x, y) || !garde(x, y)) continue;
+            const QRgb c = img.pixel(x, y);
+            m.r += qRed(c), m.v += qGreen(c), m.b += qBlue(c), ++m.n;
+        }
+    if (m.n > 0) m.r /= m.n, m.v /= m.n, m.b /= m.n;
+    return m;
+}
+double Ecart(const Moyenne& a, const Moyenne& b) {
+    return std::max({std::abs(a.r - b.r), std::abs(a.v - b.v), std::abs(a.b - b.b)});
+}
+
+// The table's green a button picture holds (the pixels it took from the
+// table under its place) matches the cloth around it on the help's page
+// and the felt around its place on the table, in both languages: the plain
+// copy shows no edge in either place.
+TEST_F(Aide, ButtonPicturesShowNoEdgeOnTheHelpsClothNorOnTheTable) {
+    const QImage& salle = Magasin("BackGround");
+    for (const char* langue : {"UK", "FR"}) {
+        EtatDuJeu().reglages.LangueChoisie = langue;
+        Form1 table;
+        DisposeTable(table);
+        LangueMenu(table);
+        MonHelp aide(&table);
+        const QImage& page = aide.HelpButtons->Surface();
+        const std::pair<const Picture*, QPoint> rangees[] = {
+            {table.BtnOKUp, {11, 2}},     {table.BtnDrawUp, {11, 64}},  {table.BtnCallUp, {11, 126}},
+            {table.BtnCheckUp, {11, 188}}, {table.BtnFoldUp, {11, 250}}, {table.BtnPassUp, {11, 312}},
+            {table.BtnBet, {2, 382}},      {table.BtnRaise, {2, 415}}};
+        for (const auto& [bouton, dansAide] : rangees) {
+            SCOPED_TRACE(std::string(langue) + " row at " + std::to_string(dansAide.y()));
+            const QImage& image = bouton->Surface();
+            const QRect surTable(bouton->Left(), bouton->Top(), image.width(), image.height());
+            const Moyenne vert = MoyenneDe(image, image.rect(), [&](int x, int y) {
+                return image.pixel(x, y) == salle.pixel(surTable.left() + x, surTable.top() + y);
+            });
+            // The round buttons stand on the table; the boards are wood to
+            // their edges, with no table to match.
+            if (dansAide.x() == 2 && vert.n == 0) continue;
+            ASSERT_GT(vert.n, 100);
+            // a ring 3 pixels wide around the picture
+            const auto autour = [](const QRect& r) {
+                return [r](int x, int y) { return !r.contains(x, y); };
+            };
+            const QRect dansPage(dansAide, image.size());
+            EXPECT_LE(Ecart(vert, MoyenneDe(page, dansPage.adjusted(-3, -3, 3, 3), autour(dansPage))), 3);
+            EXPECT_LE(Ecart(vert, MoyenneDe(salle, surTable.adjusted(-3, -3, 3, 3), autour(surTable))), 3);
+        }
+    }
 }
 
 TEST_F(Aide, OpensCentredOverTheTableWhereverItIs) {
