@@ -20,16 +20,12 @@
 #include "shell/menus.h"
 #include "capteur_liens.h"
 #include "modal.h"
+#include "support/fichier_ini_defaut.h"
 #include "support/images.h"
 
 namespace {
 
-const QByteArray kBourrage = QByteArray(" \r\n").repeated(19);
-
-QByteArray FichierDefaut(const QByteArray& langue) {
-    return "1\r\n50\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\n" + langue +
-           "\r\n1\r\n10\r\n\r\n0\r\n" + kBourrage;
-}
+QByteArray FichierDefaut(const std::string& langue) { return QByteArray::fromStdString(FichierINIDefaut(langue)); }
 
 void ClicFR(QWidget* w) {
     auto* l = qobject_cast<Langue*>(w);
@@ -146,8 +142,8 @@ TEST_F(Demarrage, FirstStartAsksTheLanguageWritesTheFileThenShowsTheIntro) {
 }
 
 TEST_F(Demarrage, LaterStartInEnglishGoesStraightToTheIntroAndRewritesTheFileUnchanged) {
-    const QByteArray uk = "3\r\n70\r\n20\r\n60\r\n90\r\n300\r\n100\r\n900\r\n2\r\n1\r\nUK\r\n2\r\n7\r\n"
-                          "\r\n" + QByteArray::number(ProgressionTous) + "\r\n" + kBourrage;
+    const QByteArray uk = QByteArray::fromStdString(LignesINI(
+        {"3", "70", "20", "60", "90", "300", "100", "900", "2", "1", "UK", "2", "7", "", std::to_string(ProgressionTous)}));
     Ecrit(uk);
     Form1 f;
     const QImage anglais = f.BtnBet->Image();
@@ -165,15 +161,18 @@ TEST_F(Demarrage, LaterStartInEnglishGoesStraightToTheIntroAndRewritesTheFileUnc
 
 TEST_F(Demarrage, UnknownCodeRunsInEnglishAndIsWrittenBackWithMendedValues) {
     // LF line ends, a skill above 100 and a card back out of range
-    QByteArray lu = "2\n250\n30\n40\n50\n400\n230\n1500\n5\n2\nDE\n1\n40\n\n0\n";
-    lu += QByteArray(" \n").repeated(19);
-    Ecrit(lu);
+    std::vector<std::string> lu = ValeursINIDefaut("DE");
+    lu[0] = "2";
+    lu[1] = "250";
+    lu[12] = "40";
+    Ecrit(QByteArray::fromStdString(LignesINI(lu, "\n")));
     Form1 f;
     PiloteModal pilote({Jouer});
     Form_Load(f);
     EXPECT_EQ(pilote.Vus(), (std::vector<std::string>{"Intro"}));
-    EXPECT_EQ(Fichier(), "2\r\n100\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\nDE\r\n1\r\n10\r\n\r\n0\r\n" +
-                             kBourrage);
+    lu[1] = "100";
+    lu[12] = "10";
+    EXPECT_EQ(Fichier(), QByteArray::fromStdString(LignesINI(lu)));
     EXPECT_EQ(f.MenuGame->text(), "Game");
     EXPECT_STREQ(DispositionDuJeu().Cartes, "TabCartes");
 }
@@ -301,3 +300,4 @@ TEST_F(Demarrage, StartRemovesTheTemporaryFilesOfAnInterruptedSave) {
     EXPECT_FALSE(reste.exists());
     EXPECT_EQ(Fichier(), FichierDefaut("UK"));
 }
+

@@ -14,12 +14,20 @@
 #include "dialogues_test_outils.h"
 #include "render/form1.h"
 #include "shell/menus.h"
+#include "support/fichier_ini_defaut.h"
 
 namespace {
 
 class Options : public EtatPreserve {};
 
 const QImage& Magasin(const char* nom) { return MagasinImages::Instance().Image(QString::fromUtf8(nom)); }
+
+// The defaults of the three delays and of the card back, as the file of a
+// first start holds them.
+const std::vector<std::string> kDefaut = ValeursINIDefaut();
+const QString kDelayCard = QString::fromStdString(kDefaut[6]);
+const QString kDelayTurn = QString::fromStdString(kDefaut[7]);
+const QString kDelayBill = QString::fromStdString(kDefaut[8]);
 
 TEST_F(Options, OpensOnTheRunningSettingsInEnglish) {
     Reglages& r = EtatDuJeu().reglages;
@@ -77,14 +85,14 @@ TEST_F(Options, DelayBoxesReplaceWhatIsNotANumberByTheirDefault) {
     d.DelayCard->setText("12");
     d.DelayCard->end(false);
     d.DelayCard->insert("a");  // as a typed letter
-    EXPECT_EQ(d.DelayCard->text(), "230");
+    EXPECT_EQ(d.DelayCard->text(), kDelayCard);
     d.DelayTurn->setText("");
-    EXPECT_EQ(d.DelayTurn->text(), "1500");
+    EXPECT_EQ(d.DelayTurn->text(), kDelayTurn);
     // Out of the 16-bit range: refused like a letter.
     d.DelayBill->setText("40000");
-    EXPECT_EQ(d.DelayBill->text(), "5");
+    EXPECT_EQ(d.DelayBill->text(), kDelayBill);
     d.DelayBill->setText("-32769");
-    EXPECT_EQ(d.DelayBill->text(), "5");
+    EXPECT_EQ(d.DelayBill->text(), kDelayBill);
     // Negative and fractional numbers are numbers.
     d.DelayCard->setText(" -7 ");
     EXPECT_EQ(d.DelayCard->text(), " -7 ");
@@ -175,10 +183,10 @@ TEST_F(Options, DefaultThenCancelChangesNothingButTheFaceSheet) {
     EXPECT_EQ(&Cartes(), &Magasin("TabCartes2"));
     d.OptDef->click();
     EXPECT_TRUE(d.Option1[2]->isChecked());
-    EXPECT_EQ(d.DelayCard->text(), "230");
-    EXPECT_EQ(d.DelayTurn->text(), "1500");
-    EXPECT_EQ(d.DelayBill->text(), "5");
-    EXPECT_EQ(d.ScrollBack->value(), 10);
+    EXPECT_EQ(d.DelayCard->text(), kDelayCard);
+    EXPECT_EQ(d.DelayTurn->text(), kDelayTurn);
+    EXPECT_EQ(d.DelayBill->text(), kDelayBill);
+    EXPECT_EQ(d.ScrollBack->value(), std::stoi(kDefaut[12]));
     EXPECT_EQ(d.BackName->text(), "Real Western");
     EXPECT_EQ(d.GameName->text(), "Typical");
     d.OptCan->click();
@@ -247,7 +255,7 @@ TEST_F(Options, SaveAnsweredNoDoesNothing) {
     d.OptSave->click();
     EXPECT_EQ(non.Vues(), 1);
     EXPECT_FALSE(FichierEcrit());
-    EXPECT_EQ(EtatDuJeu().reglages.DelayCard, 230);
+    EXPECT_EQ(EtatDuJeu().reglages.DelayCard, Reglages{}.DelayCard);
     EXPECT_TRUE(d.OptCan->isEnabled());
 }
 

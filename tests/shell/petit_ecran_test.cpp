@@ -19,6 +19,7 @@
 #include "shell/demarrage.h"
 #include "shell/intro.h"
 #include "modal.h"
+#include "support/fichier_ini_defaut.h"
 
 namespace {
 
@@ -37,8 +38,7 @@ TEST(PetitEcran, TableFrameStaysInsideTheScreen) {
     {
         QFile f("quarvelin.ini");
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("1\r\n50\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\nUK\r\n1\r\n10\r\n\r\n0\r\n" +
-                QByteArray(" \r\n").repeated(19));
+        f.write(QByteArray::fromStdString(FichierINIDefaut("UK")));
     }
     Form1 f;
     PiloteModal pilote({Jouer});

@@ -6,35 +6,19 @@
 #include <vector>
 
 #include "shell/fichier_ini.h"
+#include "support/fichier_ini_defaut.h"
 
 namespace {
 
-// The 34 lines of a file, from its 15 values.
-std::string Fichier(const std::vector<std::string>& valeurs, const std::string& fin = "\r\n",
-                    int bourrage = 19) {
-    std::string texte;
-    for (const auto& v : valeurs) texte += v + fin;
-    for (int i = 0; i < bourrage; ++i) texte += " " + fin;
-    return texte;
-}
-
 const std::vector<std::string> kValides = {"2", "75", "10", "90", "20", "500", "100", "900",
                                            "3", "0", "FR", "2", "4", "", "4721"};
-
-std::string Bourrage19() {
-    std::string b;
-    for (int i = 0; i < 19; ++i) b += " \r\n";
-    return b;
-}
 
 }  // namespace
 
 TEST(TexteINI, FirstStartFileHoldsTheDefaultsLineByLine) {
     Reglages r;
     r.LangueChoisie = "UK";
-    EXPECT_EQ(TexteINI(r, Partie{}),
-              "1\r\n50\r\n30\r\n40\r\n50\r\n400\r\n230\r\n1500\r\n5\r\n2\r\nUK\r\n1\r\n10\r\n\r\n0\r\n" +
-                  Bourrage19());
+    EXPECT_EQ(TexteINI(r, Partie{}), FichierINIDefaut("UK"));
 }
 
 TEST(TexteINI, TournamentWritesTheTrainingSetUpPutAside) {
@@ -45,17 +29,18 @@ TEST(TexteINI, TournamentWritesTheTrainingSetUpPutAside) {
     Partie p;
     p.ModeTournoi = true;
     p.SauveSkill = 61; p.SauveBluff = 62; p.SauveRisk = 63; p.SauveEmotion = 64; p.SauveArgent = 300;
-    EXPECT_EQ(TexteINI(r, p),
-              "1\r\n61\r\n62\r\n63\r\n64\r\n300\r\n230\r\n800\r\n5\r\n2\r\n\r\n1\r\n10\r\n\r\n4721\r\n" +
-                  Bourrage19());
+    std::vector<std::string> attendu = ValeursINIDefaut();
+    attendu[1] = "61"; attendu[2] = "62"; attendu[3] = "63"; attendu[4] = "64"; attendu[5] = "300";
+    attendu[7] = "800"; attendu[14] = "4721";
+    EXPECT_EQ(TexteINI(r, p), LignesINI(attendu));
     p.ModeTournoi = false;  // in training the live values are the set-up
-    EXPECT_EQ(TexteINI(r, p).substr(0, 18), "1\r\n95\r\n5\r\n66\r\n12\r\n");
+    EXPECT_TRUE(TexteINI(r, p).starts_with(ValeursINIDefaut()[0] + "\r\n95\r\n5\r\n66\r\n12\r\n"));
 }
 
 TEST(TexteINI, ReadsEveryLineInItsPlace) {
     Reglages r;
     r.Chemin = "/tmp/x/";
-    ASSERT_TRUE(LitTexteINI(Fichier(kValides), r));
+    ASSERT_TRUE(LitTexteINI(LignesINI(kValides), r));
     EXPECT_EQ(r.ChoixCowboy, 2);
     EXPECT_EQ(r.Skill, 75);
     EXPECT_EQ(r.Bluff, 10);
@@ -88,12 +73,12 @@ TEST(TexteINI, WrittenFileReadsBackTheSame) {
 TEST(TexteINI, LineEndsOtherThanCrLfAreAccepted) {
     for (const std::string fin : {"\n", "\r"}) {
         Reglages r;
-        ASSERT_TRUE(LitTexteINI(Fichier(kValides, fin), r)) << int(fin[0]);
+        ASSERT_TRUE(LitTexteINI(LignesINI(kValides, fin), r)) << int(fin[0]);
         EXPECT_EQ(r.LangueChoisie, "FR");
         EXPECT_EQ(r.Progression, ProgressionMexicain);
     }
     // the last line may lack its line end
-    std::string sansFin = Fichier(kValides);
+    std::string sansFin = LignesINI(kValides);
     sansFin.resize(sansFin.size() - 2);
     Reglages r;
     EXPECT_TRUE(LitTexteINI(sansFin, r));
@@ -114,13 +99,13 @@ TEST(TexteINI, IncompleteOrNonNumericFilesAreRejectedWhole) {
 
     const std::vector<std::pair<const char*, std::string>> cas = {
         {"empty file", ""},
-        {"a filler line missing", Fichier(kValides, "\r\n", 18)},
-        {"fillers all missing", Fichier(kValides, "\r\n", 0)},
-        {"non-numeric line 7", Fichier(nonNumerique)},
-        {"empty numeric line", Fichier(vide)},
-        {"beyond 16 bits", Fichier(horsPlage)},
-        {"rounds beyond 16 bits", Fichier(arrondiHors)},
-        {"trailing letters", Fichier(demiNombre)},
+        {"a filler line missing", LignesINI(kValides, "\r\n", 18)},
+        {"fillers all missing", LignesINI(kValides, "\r\n", 0)},
+        {"non-numeric line 7", LignesINI(nonNumerique)},
+        {"empty numeric line", LignesINI(vide)},
+        {"beyond 16 bits", LignesINI(horsPlage)},
+        {"rounds beyond 16 bits", LignesINI(arrondiHors)},
+        {"trailing letters", LignesINI(demiNombre)},
     };
     for (const auto& [nom, texte] : cas) {
         Reglages r = avant;
@@ -151,16 +136,16 @@ TEST(TexteINI, CommaSplitsALineAndShiftsTheRest) {
     std::vector<std::string> v = kValides;
     v[14] = "0,0";
     Reglages r;
-    ASSERT_TRUE(LitTexteINI(Fichier(v), r));
+    ASSERT_TRUE(LitTexteINI(LignesINI(v), r));
     EXPECT_EQ(r.Progression, 0);
 
     // "1,5" on line 1 shifts every value by one: the language lands on a
     // numeric line ("" for the card set) and the file is rejected
-    std::vector<std::string> w = {"1,5", "50", "30", "40", "50", "400", "230", "1500",
-                                  "5", "2", "", "1", "10", "", "0"};
+    std::vector<std::string> w = ValeursINIDefaut();
+    w[0] = "1,5";
     Reglages s;
     s.Skill = 77;
-    EXPECT_FALSE(LitTexteINI(Fichier(w), s));
+    EXPECT_FALSE(LitTexteINI(LignesINI(w), s));
     EXPECT_EQ(s.Skill, 77);
 }
 
@@ -171,14 +156,14 @@ TEST(TexteINI, FractionsRoundToTheNearestWithHalvesToEven) {
         std::vector<std::string> v = kValides;
         v[7] = texte;  // DelayTurn: stored as read
         Reglages r;
-        ASSERT_TRUE(LitTexteINI(Fichier(v), r)) << texte;
+        ASSERT_TRUE(LitTexteINI(LignesINI(v), r)) << texte;
         EXPECT_EQ(r.DelayTurn, attendu) << texte;
     }
     std::vector<std::string> v = kValides;
     v[7] = "-32768";
     v[6] = "-0.5";
     Reglages r;
-    ASSERT_TRUE(LitTexteINI(Fichier(v), r));
+    ASSERT_TRUE(LitTexteINI(LignesINI(v), r));
     EXPECT_EQ(r.DelayTurn, -32768);
     EXPECT_EQ(r.DelayCard, 0);
 }
@@ -187,7 +172,7 @@ TEST(TexteINI, OutOfRangeValuesTakeTheirOwnDefaultOthersStand) {
     std::vector<std::string> v = {"4", "250", "-5", "101", "-1", "350", "-20", "0",
                                   "999", "3", "DE", "0", "40", "", "1234"};
     Reglages r;
-    ASSERT_TRUE(LitTexteINI(Fichier(v), r));
+    ASSERT_TRUE(LitTexteINI(LignesINI(v), r));
     EXPECT_EQ(r.ChoixCowboy, 1);
     EXPECT_EQ(r.Skill, 100);
     EXPECT_EQ(r.Bluff, 0);
@@ -203,10 +188,13 @@ TEST(TexteINI, OutOfRangeValuesTakeTheirOwnDefaultOthersStand) {
     EXPECT_EQ(r.DosCarte, 10);
     EXPECT_EQ(r.Progression, 1234);  // stored; it unlocks nothing
 
-    std::vector<std::string> w = {"0", "50", "30", "40", "50", "400", "230", "1500",
-                                  "5", "-1", "UK", "7", "0", "", "0"};
+    std::vector<std::string> w = ValeursINIDefaut("UK");
+    w[0] = "0";
+    w[9] = "-1";
+    w[11] = "7";
+    w[12] = "0";
     Reglages s;
-    ASSERT_TRUE(LitTexteINI(Fichier(w), s));
+    ASSERT_TRUE(LitTexteINI(LignesINI(w), s));
     EXPECT_EQ(s.ChoixCowboy, 1);
     EXPECT_EQ(s.PremierJoueur, 2);
     EXPECT_EQ(s.TypeCartes, 2);
@@ -229,18 +217,18 @@ TEST(TexteINI, DefaultsKeepTheSettingsDirectory) {
 
 TEST(TexteINI, ByteOrderMarkOfAnEditorIsSkipped) {
     Reglages r;
-    ASSERT_TRUE(LitTexteINI("\xEF\xBB\xBF" + Fichier(kValides), r));
+    ASSERT_TRUE(LitTexteINI("\xEF\xBB\xBF" + LignesINI(kValides), r));
     EXPECT_EQ(r.ChoixCowboy, 2);
     EXPECT_EQ(r.LangueChoisie, "FR");
     // only at the very start: a mark before line 2 spoils that number
     std::vector<std::string> v = kValides;
     v[1] = "\xEF\xBB\xBF" "75";
     Reglages s;
-    EXPECT_FALSE(LitTexteINI(Fichier(v), s));
+    EXPECT_FALSE(LitTexteINI(LignesINI(v), s));
 }
 
 TEST(TexteINI, TextBiggerThanASettingsFileIsRejected) {
-    std::string texte = Fichier(kValides);
+    std::string texte = LignesINI(kValides);
     // the 19th filler line grows until the text has the largest size allowed
     texte.insert(texte.size() - 2, TailleMaxFichierINI - texte.size(), 'x');
     ASSERT_EQ(texte.size(), TailleMaxFichierINI);
@@ -275,7 +263,7 @@ TEST(TexteINI, EveryWrittenFileReadsBackToTheSameValues) {
         std::vector<std::string> v = kValides;
         v[10] = ligne;
         Reglages lu;
-        ASSERT_TRUE(LitTexteINI(Fichier(v), lu)) << ligne;
+        ASSERT_TRUE(LitTexteINI(LignesINI(v), lu)) << ligne;
         EXPECT_EQ(lu.LangueChoisie, attendue) << ligne;
         // what is written from it reads back to the same settings
         const std::string ecrit = TexteINI(lu, Partie{});
