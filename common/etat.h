@@ -35,7 +35,7 @@ struct Reglages {
     int16_t TypeCartes = 1;       // card faces: 1 "Typical", 2 "Western"
     int16_t DosCarte = 10;        // card back 1..11
     int16_t Progression = 0;      // unlock marker
-    std::string Chemin;           // settings directory, with its trailing separator
+    std::string Chemin;           // settings directory in the system's bytes, with its trailing separator
 
     bool Francais() const { return LangueChoisie == "FR"; }
 };

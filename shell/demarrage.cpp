@@ -1,10 +1,10 @@
 #include "shell/demarrage.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "common/disposition.h"
 #include "common/etat.h"
@@ -16,11 +16,11 @@
 #include "shell/intro.h"
 #include "shell/langue.h"
 
-std::string CheminReglages(const QString& dossier) {
-    QString chemin = QDir::toNativeSeparators(dossier);
+std::string CheminReglages(std::string dossier) {
+    constexpr char separateur = std::filesystem::path::preferred_separator;
     // a root folder already ends with its separator
-    if (!chemin.endsWith(QDir::separator())) chemin += QDir::separator();
-    return chemin.toStdString();
+    if (!dossier.empty() && dossier.back() != separateur) dossier += separateur;
+    return dossier;
 }
 
 namespace {
@@ -115,7 +115,11 @@ void Form_Load(Form1& f) {
     Etat& etat = EtatDuJeu();
     Reglages& r = etat.reglages;
 
-    r.Chemin = CheminReglages(QDir::currentPath());
+    // The folder's own bytes: a name that is not UTF-8 (a Latin-1 "caf\xe9")
+    // would not survive Qt's strings. A current folder that is gone gives
+    // the bare file name, which then fails to open rather than naming "/".
+    std::error_code sansDossier;
+    r.Chemin = CheminReglages(std::filesystem::current_path(sansDossier).native());
     Disposition& d = DispositionDuJeu();
     PoseDisposition(d);
     etat.partie.ModeTournoi = false;

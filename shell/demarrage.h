@@ -2,14 +2,13 @@
 // menu choice, in a fixed order, ending with the intro window.
 #pragma once
 
-#include <QString>
-
 #include <string>
 
 class Form1;
 
-// The settings directory: `dossier` with one trailing separator.
-std::string CheminReglages(const QString& dossier);
+// The settings directory: `dossier`, in the bytes the system names it by,
+// with one trailing separator; empty stays empty, the current folder.
+std::string CheminReglages(std::string dossier);
 
 // The load step of the table window, run once before the event loop. Shows
 // the table, then over it the language dialog (first start only) and the

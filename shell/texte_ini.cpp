@@ -118,7 +118,6 @@ void ReglagesParDefaut(Reglages& reglages) {
 }
 
 bool LitTexteINI(std::string_view texte, Reglages& reglages) {
-    if (texte.size() > TailleMaxFichierINI) return false;
     // as some editors save it
     constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
     if (texte.starts_with(marqueOrdre)) texte.remove_prefix(marqueOrdre.size());

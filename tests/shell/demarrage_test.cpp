@@ -9,6 +9,12 @@
 #include <QTest>
 #include <QUrl>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "render/form1.h"
@@ -38,6 +44,13 @@ void Jouer(QWidget* w) {
     ASSERT_NE(i, nullptr);
     i->Play->click();
 }
+// French if asked, then the intro played.
+void Repond(QWidget* w) {
+    if (qobject_cast<Langue*>(w))
+        ClicFR(w);
+    else
+        Jouer(w);
+}
 
 // Each test starts in an empty folder of its own, with a fresh state.
 class Demarrage : public ::testing::Test {
@@ -49,6 +62,8 @@ protected:
     }
     void TearDown() override {
         QDir::setCurrent(avant_);
+        // whatever bytes the names inside hold
+        std::filesystem::remove_all(dossier_.path().toStdString());
         EtatDuJeu() = Etat{};
         DispositionDuJeu() = Disposition{};
     }
@@ -301,3 +316,22 @@ TEST_F(Demarrage, StartRemovesTheTemporaryFilesOfAnInterruptedSave) {
     EXPECT_EQ(Fichier(), FichierDefaut("UK"));
 }
 
+// A folder named in Latin-1, as older systems name them, is no UTF-8: the
+// file is kept there all the same, and the language asked only once. Run
+// under the C locale as well.
+TEST_F(Demarrage, StartInAFolderNamedInLatin1KeepsItsSettings) {
+    const std::string cafe = dossier_.path().toStdString() + "/caf\xe9";
+    ASSERT_EQ(mkdir(cafe.c_str(), 0755), 0);
+    ASSERT_EQ(chdir(cafe.c_str()), 0);
+    for (const auto& vus : {std::vector<std::string>{"Langue", "Intro"}, std::vector<std::string>{"Intro"}}) {
+        EtatDuJeu() = Etat{};
+        Form1 f;
+        PiloteModal pilote({Repond, Repond});
+        Form_Load(f);
+        EXPECT_EQ(pilote.Vus(), vus);
+        EXPECT_EQ(EtatDuJeu().reglages.Chemin, cafe + "/");
+    }
+    std::ostringstream lu;
+    lu << std::ifstream(cafe + "/quarvelin.ini", std::ios::binary).rdbuf();
+    EXPECT_EQ(lu.str(), FichierINIDefaut("FR"));
+}

@@ -157,7 +157,7 @@ protected:
     void Sauve() {
         ++sauvegardes;
         Reglages r = E().reglages;
-        r.Chemin = CheminReglages(dossierReglages_.path());
+        r.Chemin = CheminReglages(QFile::encodeName(dossierReglages_.path()).toStdString());
         SaveFichierINI(r, E().partie);
     }
 

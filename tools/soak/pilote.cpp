@@ -28,7 +28,7 @@ constexpr std::size_t kDernieres = 24;
 std::unique_ptr<Form1> NouvelleForm(bool francais, const std::string& dossier) {
     EtatDuJeu() = Etat{};
     Reglages& r = EtatDuJeu().reglages;
-    r.Chemin = CheminReglages(QString::fromStdString(dossier));
+    r.Chemin = CheminReglages(dossier);
     r.DelayCard = r.DelayTurn = r.DelayBill = 0;
     r.LangueChoisie = francais ? "FR" : "UK";
     // Every character may be chosen for training.
