@@ -151,7 +151,6 @@ void PlaceAncien(const std::string& chemin) { Ecrit(chemin, kAncien); }
 const Fichier kSimple = Fait(PlaceAncien);
 const Fichier kLienVide = Fait([](const std::string& f) { symlink("absent.ini", f.c_str()); });
 const Fichier kLienPeripherique = Fait([](const std::string& f) { symlink("/dev/full", f.c_str()); });
-// What a save must never replace, but inside the test's folder should it do so.
 // A device of its own, for a save that would replace it must not reach the
 // system's: only root may make one.
 const Fichier kLienPeripheriqueAIci{[](const std::string& base) {
@@ -161,8 +160,11 @@ const Fichier kLienPeripheriqueAIci{[](const std::string& base) {
 const Fichier kFifo = Fait([](const std::string& f) { mkfifo(f.c_str(), 0644); });
 const Fichier kDossier = Fait([](const std::string& f) { mkdir(f.c_str(), 0755); });
 const Fichier kVerrouille = Fait(PlaceAncien, "reglages/quarvelin.ini");
-const Fichier kLatin1{[](const std::string& b) { return PlaceAncien(b + "caf\xe9/quarvelin.ini"), true; }, nullptr,
-                      "caf\xe9"};
+const Fichier kLatin1{[](const std::string& base) {
+                          PlaceAncien(base + "caf\xe9/quarvelin.ini");
+                          return true;
+                      },
+                      nullptr, "caf\xe9"};
 const Fichier kLienAilleurs{[](const std::string& base) {
     mkdir((base + "ailleurs").c_str(), 0755);
     PlaceAncien(base + "ailleurs/joueur.ini");
