@@ -9,9 +9,31 @@
 #include "platform/fenetre_table.h"
 #include "platform/picture.h"
 
+namespace {
+
+ObservateurAttentes* g_observateur = nullptr;
+int g_profondeur = 0;
+
+// A wait under way, also when a close unwinds it.
+struct EnCours {
+    EnCours() { ++g_profondeur; }
+    ~EnCours() { --g_profondeur; }
+};
+
+}  // namespace
+
+void ObserveAttentes(ObservateurAttentes* o) { g_observateur = o; }
+
+void Attendre(Delai quoi) {
+    const int16_t ms = Millisecondes(quoi, EtatDuJeu().reglages);
+    if (g_observateur) g_observateur->Attente(quoi, ms, g_profondeur);
+    Attendre(ms);
+}
+
 void Attendre(const int16_t& Tmp) {
     FenetreTable* table = FenetreTable::Instance();
     if (Tmp > 0) {
+        EnCours enCours;
         const qint64 duree = qint64(Tmp) * 1000000;
         QElapsedTimer horloge;  // monotonic: midnight or a clock change does not matter
         horloge.start();
@@ -33,6 +55,7 @@ void Attendre(const int16_t& Tmp) {
 
 void AttenteOK(Picture& Bobble, const std::function<void()>& apresPasse) {
     PorteeAttenteOK portee;
+    EnCours enCours;
     FenetreTable* table = FenetreTable::Instance();
     bool& ok = EtatDuJeu().mises.OKClique;
     Bobble.Show();

@@ -216,7 +216,7 @@ void Paiement(Form1& f, const Pile& p, long long ancien, int montant) {
         const QRect change = d.Montre(BilletsDe(ancien - 10LL * j));
         if (!w.Visible()) w.Show();
         if (!change.isEmpty()) w.Rafraichit(change);
-        Attendre(e.reglages.DelayBill);
+        Attendre(Delai::Bill);
     }
 }
 
@@ -243,7 +243,7 @@ void Gain(Form1& f, const Pile& p, long long ancien, int montant) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x);
         w.Rafraichit(d.Ajoute(static_cast<int>(i)));
-        Attendre(e.reglages.DelayBill);
+        Attendre(Delai::Bill);
     }
 }
 
@@ -273,7 +273,7 @@ void Construit(Form1& f, const Pile& p) {
         x += TireBalancement();
         niveaux[i] = static_cast<int16_t>(x - w.Left());
         w.Rafraichit(d.Ajoute(i));
-        Attendre(e.reglages.DelayBill);
+        Attendre(Delai::Bill);
     }
 }
 

@@ -19,7 +19,7 @@ void Form1::MontreCartesCowboy() {
     Etat& e = EtatDuJeu();
     const Disposition& d = DispositionDuJeu();
     for (int i = 1; i <= 5; ++i) {
-        Attendre(e.reglages.DelayCard);
+        Attendre(Delai::Card);
         e.donne.Valeur = e.donne.CartesCowboy[i - 1].valeur;
         e.donne.Couleur = e.donne.CartesCowboy[i - 1].couleur;
         // One pixel between two cards.
@@ -32,7 +32,7 @@ void Form1::MontreCartesCowboy() {
         QCoreApplication::processEvents();
         VerifieFermeture();
     }
-    Attendre(e.reglages.DelayCard);
+    Attendre(Delai::Card);
 
     BtnDrawUp->Hide();
     BtnOKUp->Show();

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "common/disposition.h"
+#include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "platform/raster.h"
@@ -14,14 +15,13 @@ namespace {
 // An idle face timer and the range its interval is drawn from.
 struct Demarrage {
     Minuterie* Form1::*timer;
-    int etendue;
-    int plusBas;
+    Plage plage;
 };
 
-constexpr Demarrage kCligne{&Form1::TimerCligne, 1500, 1500};
-constexpr Demarrage kDent{&Form1::TimerDent, 8000, 1000};
-constexpr Demarrage kPlisses{&Form1::TimerYeuxPlisses, 10000, 5000};
-constexpr Demarrage kCigare{&Form1::TimerMexCigare, 10000, 5000};
+constexpr Demarrage kCligne{&Form1::TimerCligne, kPremierClin};
+constexpr Demarrage kDent{&Form1::TimerDent, kBouche};
+constexpr Demarrage kPlisses{&Form1::TimerYeuxPlisses, kPlisse};
+constexpr Demarrage kCigare{&Form1::TimerMexCigare, kCigareRepos};
 
 constexpr Demarrage kTimersCowboy[] = {kCligne, kDent, kPlisses};
 // The Mexican has a cigar instead of a mouth animation.
@@ -99,7 +99,7 @@ void Form1::AffCowboy() {
     for (const Demarrage& d : p->timers) {
         Minuterie* m = this->*d.timer;
         m->SetEnabled(true);
-        m->SetInterval(Tirage(d.etendue, d.plusBas));
+        m->SetInterval(TirageDans(d.plage));
     }
 }
 

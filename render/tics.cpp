@@ -1,6 +1,7 @@
 // Arming the opponent's tells, and stopping every face timer at a game start.
 #include <cmath>
 
+#include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "render/form1.h"
@@ -20,11 +21,11 @@ constexpr TellsPerso kTells[] = {
     {&Form1::TimerFilleTicYeux, &Form1::TimerFilleTicBouche},
 };
 
-// The tell's delay: a base of 1 to 6 s lengthened by up to 20 s times the
-// self-control, to the nearest whole number, a half to the even neighbour
+// The tell's delay: its base lengthened by the self-control's share of
+// `allonge`, to the nearest whole number, a half to the even neighbour
 // (lrint's default rounding; the halves are exact in double).
 int DelaiTell(int base, int allonge, int Emotion) {
-    return int(std::lrint(base + 1000 + allonge * double(Emotion) / 100));
+    return int(std::lrint(base + allonge * double(Emotion) / 100));
 }
 
 }  // namespace
@@ -46,8 +47,8 @@ void Form1::ArmeTics() {
     const bool mainFaible = categorie == 0 || (categorie == 1 && !grosse);
 
     Minuterie& tell = mainFaible ? faible : fort;
-    const int base = Tirage(5000);
-    const int allonge = Tirage(20000);
+    const int base = TirageDans(kDelaiTell);
+    const int allonge = Tirage(kAllongeTell);
     tell.SetEnabled(true);
     tell.SetInterval(DelaiTell(base, allonge, e.reglages.Emotion));
 }

@@ -2,8 +2,10 @@
 // masked copy of a face-sized picture at (0, 0) of the face window, then a
 // repaint of that window alone; the mask keeps the rest of the face as the
 // window holds it.
+#include <optional>
 #include <span>
 
+#include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "platform/raster.h"
@@ -13,11 +15,11 @@
 namespace {
 
 // A frame: the picture, the mask of the part it changes, and the pause
-// before the next frame of the same tick (0: none).
+// before the next frame of the same tick, if any.
 struct Cadre {
     const char* image;
     const char* masque;
-    int16_t pause = 0;
+    std::optional<Delai> pause = std::nullopt;
 };
 
 // The idle face of each character: eyes for the blink, the squint (the
@@ -30,7 +32,7 @@ struct Face {
 };
 
 constexpr Cadre kPlisseCowboy[] = {{"YeuxPlisses", "VisageYeuxMask"}};
-constexpr Cadre kPlisseMex[] = {{"MexYeuxPlis1", "MexYeuxMask", 200}, {"MexYeuxPlis2", "MexYeuxMask"}};
+constexpr Cadre kPlisseMex[] = {{"MexYeuxPlis1", "MexYeuxMask", Delai::PlisseMexicain}, {"MexYeuxPlis2", "MexYeuxMask"}};
 constexpr Cadre kPlisseFille[] = {{"FilleYeuxPlisses", "FilleYeuxMask"}};
 constexpr Cadre kBouchesCowboy[] = {{"VBoucheOuverte", "VisageBoucheMask"},
                                     {"VBoucheFermee", "VisageBoucheMask"}};
@@ -53,14 +55,14 @@ const Face* FaceDe(int16_t perso) {
 
 // The tells, each played once by its own timer. The cowboy's two only
 // while his eyes are open.
-constexpr Cadre kYeuxCarte[] = {{"YeuxCarte1", "VisageYeuxMask", 150},
-                                {"YeuxCarte2", "VisageYeuxMask", 150},
+constexpr Cadre kYeuxCarte[] = {{"YeuxCarte1", "VisageYeuxMask", Delai::YeuxCarte},
+                                {"YeuxCarte2", "VisageYeuxMask", Delai::YeuxCarte},
                                 {"VisageYeuxOuverts", "VisageYeuxMask"}};
-constexpr Cadre kYeuxAnime[] = {{"YeuxAnime1", "VisageYeuxMask", 100},
-                                {"YeuxAnime2", "VisageYeuxMask", 100},
-                                {"YeuxAnime3", "VisageYeuxMask", 100},
+constexpr Cadre kYeuxAnime[] = {{"YeuxAnime1", "VisageYeuxMask", Delai::YeuxAnime},
+                                {"YeuxAnime2", "VisageYeuxMask", Delai::YeuxAnime},
+                                {"YeuxAnime3", "VisageYeuxMask", Delai::YeuxAnime},
                                 {"VisageYeuxOuverts", "VisageYeuxMask"}};
-constexpr Cadre kMexDent[] = {{"MexDent1", "MexVisageMask", 100}, {"MexVisage", "MexVisageMask"}};
+constexpr Cadre kMexDent[] = {{"MexDent1", "MexVisageMask", Delai::MexDent}, {"MexVisage", "MexVisageMask"}};
 constexpr Cadre kFilleTicYeux[] = {{"FilleYeuxTic", "FilleYeuxMask"}};
 constexpr Cadre kFilleTicBouche[] = {{"FilleBoucheTic", "FilleBoucheMask"}};
 
@@ -70,20 +72,20 @@ constexpr Cadre kGoutte[] = {{"MexGoutte1", "MexGoutteMask"}, {"MexGoutte2", "Me
                              {"MexGoutte3", "MexGoutteMask"}, {"MexGoutte4", "MexGoutteMask"},
                              {"MexVisage", "MexVisageMask"}};
 
-// The cigar, by `FrameCigare`: the frame, the next interval Int(Rnd x plage)
-// + base, and the next step.
+// The cigar, by `FrameCigare`: the frame, the range of the next interval,
+// and the next step.
 struct PasCigare {
     Cadre cadre;
-    int plage, base;
+    Plage prochain;
     int16_t suivant;
 };
 constexpr PasCigare kCigare[] = {
-    {{"MexCigare1", "MexVisageMask"}, 3000, 1000, 1},
-    {{"MexCigare2", "MexVisageMask"}, 800, 300, 2},
-    {{"MexCigare3", "MexVisageMask"}, 800, 300, 3},
-    {{"MexCigare4", "MexVisageMask"}, 800, 300, 4},
-    {{"MexCigare5", "MexVisageMask"}, 800, 300, 5},
-    {{"MexVisage", "MexVisageMask"}, 10000, 5000, 0},
+    {{"MexCigare1", "MexVisageMask"}, kCigareAllume, 1},
+    {{"MexCigare2", "MexVisageMask"}, kCigareBouffee, 2},
+    {{"MexCigare3", "MexVisageMask"}, kCigareBouffee, 3},
+    {{"MexCigare4", "MexVisageMask"}, kCigareBouffee, 4},
+    {{"MexCigare5", "MexVisageMask"}, kCigareBouffee, 5},
+    {{"MexVisage", "MexVisageMask"}, kCigareRepos, 0},
 };
 
 }  // namespace
@@ -100,7 +102,7 @@ namespace {
 void Joue(Form1& f, std::span<const Cadre> cadres) {
     for (const Cadre& c : cadres) {
         f.DessineVisage(c.image, c.masque);
-        if (c.pause > 0) Attendre(c.pause);
+        if (c.pause) Attendre(*c.pause);
     }
 }
 
@@ -120,12 +122,12 @@ void Form1::TimerCligne_Timer() {
     if (!s.YeuxFermes) {
         DessineVisage(face->yeuxFermes.image, face->yeuxFermes.masque);
         s.YeuxFermes = true;
-        TimerCligne->SetInterval(150);
+        TimerCligne->SetInterval(kYeuxFermes);
     } else {
         DessineVisage(face->yeuxOuverts.image, face->yeuxOuverts.masque);
         // One time in four, a quick second blink.
-        const bool secondClin = Tirage(4) == 1;
-        TimerCligne->SetInterval(secondClin ? Tirage(1000, 100) : Tirage(5000, 500));
+        const bool secondClin = Tirage(kUnSecondClinSur) == 1;
+        TimerCligne->SetInterval(TirageDans(secondClin ? kSecondClin : kClinSuivant));
         s.YeuxFermes = false;
     }
 }
@@ -138,7 +140,7 @@ void Form1::TimerDent_Timer() {
         DessineVisage(c.image, c.masque);
         ouverte = !ouverte;
     }
-    TimerDent->SetInterval(Tirage(8000, 1000));
+    TimerDent->SetInterval(TirageDans(kBouche));
 }
 
 void Form1::TimerYeuxPlisses_Timer() {
@@ -146,7 +148,7 @@ void Form1::TimerYeuxPlisses_Timer() {
     if (!face) return;
     // The squint stays until the next blink redraws the eyes.
     if (!EtatDuJeu().scene.YeuxFermes) Joue(*this, face->plisse);
-    TimerYeuxPlisses->SetInterval(Tirage(10000, 5000));
+    TimerYeuxPlisses->SetInterval(TirageDans(kPlisse));
 }
 
 void Form1::TimerMexCigare_Timer() {
@@ -154,7 +156,7 @@ void Form1::TimerMexCigare_Timer() {
     if (pas < 0 || pas > 5) return;
     const PasCigare& p = kCigare[pas];
     DessineVisage(p.cadre.image, p.cadre.masque);
-    TimerMexCigare->SetInterval(Tirage(p.plage, p.base));
+    TimerMexCigare->SetInterval(TirageDans(p.prochain));
     pas = p.suivant;
 }
 
@@ -174,7 +176,7 @@ void Form1::TimerMexGoutte_Timer() {
     int16_t& pas = EtatDuJeu().scene.FrameGoutte;
     if (pas < 0 || pas > 4) return;
     DessineVisage(kGoutte[pas].image, kGoutte[pas].masque);
-    if (pas == 0) TimerMexGoutte->SetInterval(100);
+    if (pas == 0) TimerMexGoutte->SetInterval(kGoutteFrame);
     if (pas < 4) {
         ++pas;
     } else {

@@ -28,7 +28,7 @@ void Jeu::Abattage() {
     e.argent.pot = 0;
     f.MontreArgent();
     if (observateur) observateur->PotPaye(paieCowboy);
-    Attendre(e.reglages.DelayTurn);
+    Attendre(Delai::Turn);
 
     if (FinJeu())
         ApresFinJeu();

@@ -56,7 +56,7 @@ void Jeu::AppuiBouton(Picture& up, Picture& down, bool desactive) {
     up.Hide();
     Pompe();
     down.Show();
-    Attendre(e.reglages.DelayBouton);
+    Attendre(Delai::Bouton);
     up.Show();
     Pompe();
     down.Hide();
@@ -74,13 +74,12 @@ void Jeu::Dit(const Bilingue& phrase, std::string_view code) {
 }
 
 void Jeu::Parole(bool pauseAvant) {
-    const int16_t pause = e.reglages.DelayTurn;
-    if (pauseAvant) Attendre(pause);
+    if (pauseAvant) Attendre(kPauseAvantParole);
     // Painted by the wait's first pass. A wait of 0 makes no pass: shown and
     // hidden at once, nobody could see it, and Qt would still repaint the
     // table under it.
-    if (pause > 0) f.Bobble->Show();
-    Attendre(pause);
+    if (Millisecondes(kDureeBulle, e.reglages) > 0) f.Bobble->Show();
+    Attendre(kDureeBulle);
     f.Bobble->Hide();
 }
 

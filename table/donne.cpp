@@ -38,7 +38,6 @@ void Jeu::NouvelleMise() {
     Mises& m = e.mises;
     Donne& donne = e.donne;
     Scene& scene = e.scene;
-    const Reglages& r = e.reglages;
     const Disposition& d = DispositionDuJeu();
 
     f.TrameOK->Show();
@@ -124,10 +123,10 @@ void Jeu::NouvelleMise() {
         Picture& carte = *f.Cards[k - 1];
         f.PeintDos(carte);
         carte.Show();
-        Attendre(r.DelayCard);
+        Attendre(Delai::Card);
         f.AffMainsCartes(k);
     }
-    Attendre(r.DelayTurn);
+    Attendre(Delai::Turn);
 
     // Antes.
     f.AffBilletsPlayer(m.MiseDepart, "-");
@@ -140,7 +139,7 @@ void Jeu::NouvelleMise() {
     }
     f.MontreArgent();
     f.AddBilletsPot(1);
-    Attendre(r.DelayCard);
+    Attendre(Delai::Card);
     f.AddBilletsPot(1);
 
     // A fresh deck; the opponent's cards first, unseen, then the player's,
@@ -153,7 +152,7 @@ void Jeu::NouvelleMise() {
         f.PeintFace(carte, donne.Valeur, donne.Couleur);
         carte.Show();
         carte.update();
-        Attendre(r.DelayCard);
+        Attendre(Delai::Card);
     }
     if (observateur) observateur->Donne();
 

@@ -25,8 +25,6 @@ void Jeu::BtnBill10Up_Click() {
 
 void Jeu::MiseJoueur(const int16_t& Montant) {
     Mises& m = e.mises;
-    const int16_t DelayTurn = e.reglages.DelayTurn;
-
     // Nothing else may be pressed meanwhile; Call takes the shared place.
     CouvrePlaques();
     for (Picture* c : {f.TrameFold, f.TramePass, f.TrameCall}) c->Show();
@@ -37,7 +35,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
     const bool relance = f.BtnRaise->Visible();
     PaieAuPot(true, relance ? Montant + m.MiseCourante : Montant);
     m.MiseCourante = Montant;
-    Attendre(DelayTurn);
+    Attendre(Delai::Turn);
 
     const CodeAction reponse =
         m.ApresDraw ? ActionCowboyApresDraw2(e, e.argent) : ActionCowboyAvantDraw2(e, e.argent);
@@ -48,7 +46,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
 
     if (dite.code == "CA") {
         PaieAuPot(false, m.MiseCourante);
-        Attendre(DelayTurn);
+        Attendre(Delai::Turn);
         m.MiseCourante = 0;
         if (m.ApresDraw) {
             Abattage();
@@ -59,7 +57,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
         const int relanceCowboy = MontantAction(dite.code);
         PaieAuPot(false, m.MiseCourante + relanceCowboy);
         m.MiseCourante = static_cast<int16_t>(relanceCowboy);
-        Attendre(DelayTurn);
+        Attendre(Delai::Turn);
         DispositionReponseMise();
     } else {
         // The opponent folds: the player takes the pot, no end-of-game test.
@@ -67,7 +65,7 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
         e.argent.pot = 0;
         f.MontreArgent();
         if (observateur) observateur->PotPaye(false);
-        Attendre(DelayTurn);
+        Attendre(Delai::Turn);
         m.MiseCourante = 0;
         NouvelleMise();
     }
@@ -89,7 +87,7 @@ void Jeu::BtnCallUp_Click() {
     }
 
     // The opponent, whose bet was called, draws first.
-    Attendre(e.reglages.DelayTurn);
+    Attendre(Delai::Turn);
     TirageCowboy(false);
     f.TramePass->Show();
     f.TrameFold->Show();
@@ -124,14 +122,13 @@ void Jeu::BtnFoldUp_Click() {
     e.argent.pot = 0;
     f.MontreArgent();
     if (observateur) observateur->PotPaye(true);
-    Attendre(e.reglages.DelayTurn);
+    Attendre(Delai::Turn);
     NouvelleMise();
     f.Active();
 }
 
 void Jeu::BtnPassUp_Click() {
     Mises& m = e.mises;
-    const int16_t DelayTurn = e.reglages.DelayTurn;
     f.Desactive();
     m.MiseCourante = 0;
     AppuiBouton(*f.BtnPassUp, *f.BtnPassDown);
@@ -142,7 +139,7 @@ void Jeu::BtnPassUp_Click() {
         // The opponent passed first and the player passes too: no sentence,
         // the pot stays for the next hand.
         m.Redonne = true;
-        Attendre(DelayTurn);
+        Attendre(Delai::Turn);
         NouvelleMise();
         return;
     }
@@ -157,7 +154,7 @@ void Jeu::BtnPassUp_Click() {
         Parole(true);
         if (GenreAction(dite.code) == "PA") {
             m.Redonne = true;
-            Attendre(DelayTurn);
+            Attendre(Delai::Turn);
             NouvelleMise();
         } else {
             MiseCowboy(dite.code);
@@ -167,7 +164,7 @@ void Jeu::BtnPassUp_Click() {
     }
 
     // A check: after the draw, or before it while someone has no money.
-    Attendre(DelayTurn);
+    Attendre(Delai::Turn);
     const CodeAction choix = ActionCowboyCheckBet(e, e.argent);
     const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Verifie);
     Dit(dite.phrase, dite.code);

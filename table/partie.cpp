@@ -54,7 +54,7 @@ void Jeu::DemarreEntrainement() {
     e.partie.PersoCowboy = e.reglages.ChoixCowboy;
     e.partie.ModeTournoi = false;
     f.ArretTimers();
-    Attendre(e.reglages.DelayTurn);
+    Attendre(Delai::Turn);
     DebutCommun();
 }
 
@@ -95,7 +95,7 @@ void Jeu::NouvellePartieTournoi() {
     Partie& p = e.partie;
     Reglages& r = e.reglages;
     f.ArretTimers();
-    Attendre(r.DelayTurn);
+    Attendre(Delai::Turn);
     // The training set-up is put aside once, at the tournament's first game.
     if (p.PersoCowboy == PersoCowboyCowboy && !p.ReglagesSauves) {
         p.SauveSkill = static_cast<int16_t>(r.Skill);
@@ -174,7 +174,7 @@ void Jeu::ApresFinJeu() {
     // Painted by the wait's first pass, or by the next one.
     f.Bobble->Show();
     f.Bobble->update();
-    Attendre(r.DelayTurn);
+    Attendre(kDureeBulle);
 
     if (!gagnee() || !p.ModeTournoi) return;
     ++p.PersoCowboy;

@@ -13,7 +13,6 @@
 #include "table/jeu_interne.h"
 
 void Jeu::TirageCowboy(bool ApresJoueur) {
-    const Reglages& r = e.reglages;
     const TirageDecide tirage = ChoixTirageCowboy(e, e.argent, ApresJoueur);
     Dit(tirage.phrase);
     Parole();
@@ -22,7 +21,7 @@ void Jeu::TirageCowboy(bool ApresJoueur) {
     const int K = static_cast<int>(tirage.garde.size());
     for (int i = K; i <= 5; ++i) {
         f.AffMainsCartes(i);
-        Attendre(i == K ? r.DelayTurn : r.DelayCard);
+        Attendre(i == K ? Delai::Turn : Delai::Card);
     }
     e.donne.GardeCowboy = tirage.garde;
 
@@ -36,7 +35,6 @@ void Jeu::TirageCowboy(bool ApresJoueur) {
 void Jeu::BtnDrawUp_Click() {
     Mises& m = e.mises;
     Donne& donne = e.donne;
-    const Reglages& r = e.reglages;
     const Disposition& d = DispositionDuJeu();
 
     f.Desactive();
@@ -52,7 +50,7 @@ void Jeu::BtnDrawUp_Click() {
         ++donne.NbCartesChangees;
         c->Hide();
         c->SetTop(d.TopCarteNormale);
-        Attendre(r.DelayCard);
+        Attendre(Delai::Card);
     }
 
     // A back in each empty place...
@@ -63,9 +61,9 @@ void Jeu::BtnDrawUp_Click() {
         nouvelle[i] = true;
         f.PeintDos(c);
         c.Show();
-        if (i != 4) Attendre(r.DelayCard);
+        if (i != 4) Attendre(Delai::Card);
     }
-    Attendre(r.DelayTurn);
+    Attendre(Delai::Turn);
 
     // ...then its new face, from the cards neither hand has held.
     for (int i = 0; i < 5; ++i) {
@@ -74,7 +72,7 @@ void Jeu::BtnDrawUp_Click() {
         Picture& c = *f.Cards[i];
         f.PeintFace(c, donne.Valeur, donne.Couleur);
         c.update();
-        Attendre(r.DelayCard);
+        Attendre(Delai::Card);
     }
 
     if (observateur) {
@@ -85,7 +83,7 @@ void Jeu::BtnDrawUp_Click() {
     }
 
     for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(false);
-    Attendre(r.DelayTurn);
+    Attendre(Delai::Turn);
 
     if (!m.ApresDraw) {
         // The opponent draws second; the player opens the second turn.

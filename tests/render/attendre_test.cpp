@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "common/etat.h"
 #include "render/attendre.h"
 #include "render/form1.h"
@@ -212,6 +215,33 @@ TEST_F(TableEnAttente, TimersTickAndNestedWaitsKeepTheTableRefused) {
     EXPECT_GE(ticksCligne, 4);
     EXPECT_TRUE(form.EstActive());
     cligne.SetInterval(0);
+}
+
+// The game's waits name what they wait: whoever listens learns each one's
+// length, from the settings or the fixed pause, and how deep it nests.
+TEST_F(TableEnAttente, NamedWaitsAreToldWithTheirLengthAndDepth) {
+    struct Releve : ObservateurAttentes {
+        std::vector<std::tuple<Delai, int, int>> vues;
+        void Attente(Delai quoi, int ms, int profondeur) override { vues.emplace_back(quoi, ms, profondeur); }
+    } releve;
+    const Reglages avant = EtatDuJeu().reglages;
+    EtatDuJeu().reglages.DelayCard = 3;
+    ObserveAttentes(&releve);
+    Attendre(Delai::Card);
+    Attendre(Delai::Bouton);
+    Attendre(int16_t(2));  // names nothing
+    // A face tell's pause inside the showdown's OK wait.
+    QTimer::singleShot(0, [] {});
+    AttenteOK(*form.Bobble, [&] {
+        if (releve.vues.size() == 2) Attendre(Delai::MexDent);
+        EtatDuJeu().mises.OKClique = true;
+    });
+    ObserveAttentes(nullptr);
+    Attendre(Delai::Card);
+    EtatDuJeu().reglages = avant;
+    const std::vector<std::tuple<Delai, int, int>> attendues{
+        {Delai::Card, 3, 0}, {Delai::Bouton, 0, 0}, {Delai::MexDent, 100, 1}};
+    EXPECT_EQ(releve.vues, attendues);
 }
 
 TEST_F(TableEnAttente, SecondActionIsRefusedWhileAHandlerRuns) {

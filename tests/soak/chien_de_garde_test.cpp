@@ -8,10 +8,19 @@
 #include <thread>
 
 #include "chien_de_garde.h"
+#include "common/etat.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+
+Reglages Delais(int16_t carte, int16_t tour, int16_t billet) {
+    Reglages r;
+    r.DelayCard = carte;
+    r.DelayTurn = tour;
+    r.DelayBill = billet;
+    return r;
+}
 
 Releve Occupe(double maintenant, double dernierLibre, double duree) {
     Releve r;
@@ -37,15 +46,15 @@ TEST(ChienDeGarde, AHandlerIsOverdueOnlyPastItsAllowanceAndTheMargin) {
 }
 
 TEST(ChienDeGarde, TheAllowanceFollowsTheDelays) {
-    const double rapides = DureeHandler({1, 1, 1});
-    const double lents = DureeHandler({230, 1500, 5});
+    const double rapides = DureeHandler(Delais(1, 1, 1));
+    const double lents = DureeHandler(Delais(230, 1500, 5));
     EXPECT_GT(rapides, 3.0);
     EXPECT_LT(rapides, 4.0);
     // The defaults: a dozen turns of 1.5 s alone are 18 s.
     EXPECT_GT(lents, 18.0 + 3.0);
     // Two piles of 50 bills and a pot of 100: each bill's wait counts.
-    EXPECT_GT(DureeHandler({0, 0, 20}) - DureeHandler({0, 0, 0}), 200 * 0.020);
-    EXPECT_EQ(DureeHandler({-5, -5, -5}), DureeHandler({0, 0, 0}));
+    EXPECT_GT(DureeHandler(Delais(0, 0, 20)) - DureeHandler(Delais(0, 0, 0)), 200 * 0.020);
+    EXPECT_EQ(DureeHandler(Delais(-5, -5, -5)), DureeHandler(Delais(0, 0, 0)));
 }
 
 TEST(ChienDeGarde, FailsTheRunWhenNoHandlerReturnsAndNamesTheLastInputs) {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "common/etat.h"
+
 namespace {
 
 constexpr std::size_t kDernieres = 30;
@@ -16,14 +18,12 @@ std::string Secondes(double s) {
 
 }  // namespace
 
-double DureeHandler(const Delais& d) {
-    const auto ms = [](int v) { return std::max(v, 0) / 1000.0; };
-    // A pot of $1,000 and two piles of $500 are 200 bills; the deal and the
-    // reveal ten cards; the showdown, the next game and the deal a dozen
-    // turns. Twice that, for any path longer than the one counted.
-    const double attentes = 2 * (12 * ms(d.tour) + 15 * ms(d.carte) + 220 * ms(d.billet));
+double DureeHandler(const Reglages& r) {
+    double chaine = 0;
+    for (const Attentes& a : kPlusLongHandler)
+        chaine += a.fois * (std::max<int>(Millisecondes(a.quoi, r), 0) / 1000.0);
     // The face tells pause 100 to 200 ms between frames inside the waits.
-    return attentes + 3.0;
+    return 2 * chaine + 3.0;
 }
 
 std::string Verdict(const Releve& r, double marge) {

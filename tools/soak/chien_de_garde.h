@@ -22,18 +22,28 @@
 #include <string>
 #include <thread>
 
-// The delays in force, in milliseconds.
-struct Delais {
-    int carte = 0, tour = 0, billet = 0;
+#include "common/durees.h"
+
+struct Reglages;
+
+// The longest chain of waits a handler of the table runs between two points
+// where the flow waits for the player (a tournament's next game after a
+// showdown: the pot paid bill by bill, the closing sentence, both piles
+// built, the deal, the opponent's opening), in the game's own waits.
+struct Attentes {
+    Delai quoi;
+    int fois;
+};
+inline constexpr Attentes kPlusLongHandler[] = {
+    {Delai::Turn, 12},   // the showdown, the next game and the deal
+    {Delai::Card, 15},   // the deal and the reveal: ten cards, and a few more
+    {Delai::Bill, 220},  // a pot of $1,000 and two piles of $500 are 200 bills
 };
 
-// The longest a handler of the table may take, in seconds, between two
-// points where the flow waits for the player: the longest chain of waits a
-// handler runs (a tournament's next game after a showdown: the pot paid
-// bill by bill, the closing sentence, both piles built, the deal, the
-// opponent's opening), with room for the face tells that pause inside the
-// waits and for the drawing itself.
-double DureeHandler(const Delais& d);
+// The longest a handler of the table may take, in seconds, with the delays
+// of `r`: twice that chain, for any path longer than the one counted, with
+// room for the face tells that pause inside the waits and for the drawing.
+double DureeHandler(const Reglages& r);
 
 // What the watchdog knows at one instant, in seconds since the run began.
 struct Releve {

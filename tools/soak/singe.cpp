@@ -64,10 +64,7 @@ constexpr int kCarteTropLong = 60, kTourTropLong = 200, kBilletTropLong = 10;
 // Seconds allowed, once time is up, to close the dialogs and the table.
 constexpr double kFermetureMax = 20;
 
-Delais DelaisEnForce() {
-    const Reglages& r = EtatDuJeu().reglages;
-    return {r.DelayCard, r.DelayTurn, r.DelayBill};
-}
+const Reglages& DelaisEnForce() { return EtatDuJeu().reglages; }
 
 const char* Genre(QWidget* d) {
     if (dynamic_cast<Form1*>(d)) return "table";
@@ -230,9 +227,9 @@ void Singe::Signale() {
         garde_.Libre();
         // Long delays typed into the options serve one handler, then small
         // ones come back.
-        const Delais d = DelaisEnForce();
+        const Reglages& d = DelaisEnForce();
         if (HandlersEnCours() == 0 &&
-            (d.carte > kCarteTropLong || d.tour > kTourTropLong || d.billet > kBilletTropLong))
+            (d.DelayCard > kCarteTropLong || d.DelayTurn > kTourTropLong || d.DelayBill > kBilletTropLong))
             TireDelais();
     } else {
         garde_.Occupe(DureeHandler(DelaisEnForce()));
@@ -251,9 +248,9 @@ std::string Singe::Situation() const {
         s += f.EstActive() ? ", table enabled" : ", table disabled";
         s += ", hand " + std::to_string(bilan_.coups);
     }
-    const Delais d = DelaisEnForce();
-    s += "; delays card " + std::to_string(d.carte) + ", turn " + std::to_string(d.tour) + ", bill " +
-         std::to_string(d.billet) + " ms";
+    const Reglages& d = DelaisEnForce();
+    s += "; delays card " + std::to_string(d.DelayCard) + ", turn " + std::to_string(d.DelayTurn) +
+         ", bill " + std::to_string(d.DelayBill) + " ms";
     return s;
 }
 
