@@ -7,10 +7,11 @@
 #include "platform/raster.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "render/offres.h"
 
 void Form1::MontreCartesCowboy() {
     for (Picture* c : {TrameCall, TrameCheck, TrameFold, TramePass}) c->Show();
-    for (int i : {0, 1, 2, 6, 7}) TramePlaque[i].Show();
+    CouvrePlaques(*this);
 
     CowboyGame->Clear();
     CowboyGame->ZOrderFront();
@@ -34,7 +35,5 @@ void Form1::MontreCartesCowboy() {
     }
     Attendre(Delai::Card);
 
-    BtnDrawUp->Hide();
-    BtnOKUp->Show();
-    TrameOK->Hide();
+    PoseOffre(*this, Offre::OK);
 }

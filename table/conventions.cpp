@@ -1,14 +1,12 @@
 // What every handler of the table shares: the press of a button, the
 // opponent's speech, the plate rule, OK and the marking of cards, and the
 // dispatch that lets a new game asked for during the OK wait take over.
-#include <algorithm>
-
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "platform/outils.h"
 #include "render/attendre.h"
 #include "render/form1.h"
-#include "rules/plaques.h"
+#include "render/offres.h"
 #include "table/jeu.h"
 #include "table/jeu_interne.h"
 
@@ -83,24 +81,6 @@ void Jeu::Parole(bool pauseAvant) {
     f.Bobble->Hide();
 }
 
-void Jeu::RegleDesPlaques(std::initializer_list<int> offertes) {
-    const Plaques plaques = ::RegleDesPlaques(e.mises.MiseCourante, e.argent.player, e.argent.cowboy);
-    // Each cover is set once to where it ends: hidden and shown again with
-    // no pass of events between, it would only be painted twice for nothing.
-    for (int i : {0, 1, 2, 6, 7}) {
-        const bool couverte = i < 3 ? plaques.couvertes[i] : plaques.tableauxCouverts;
-        const bool offerte = std::find(offertes.begin(), offertes.end(), i) != offertes.end();
-        if (couverte)
-            f.TramePlaque[i].Show();
-        else if (offerte)
-            f.TramePlaque[i].Hide();
-    }
-}
-
-void Jeu::CouvrePlaques() {
-    for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
-}
-
 void Jeu::BtnOKUp_Click() {
     AppuiBouton(*f.BtnOKUp, *f.BtnOKDown, false);
     f.TrameOK->Show();
@@ -131,26 +111,5 @@ void Jeu::PaieAuPot(bool parPlayer, int montant) {
 void Jeu::MiseCowboy(const CodeAction& code) {
     e.mises.MiseCourante = static_cast<int16_t>(MontantAction(code));
     PaieAuPot(false, e.mises.MiseCourante);
-    DispositionReponseMise();
-}
-
-// Call, Fold and the plates as raises; Pass gone.
-void Jeu::DispositionReponseMise() {
-    f.BtnBet->Hide();
-    RegleDesPlaques({0, 1, 2, 7});
-    f.BtnRaise->Show();
-    f.TrameCall->Hide();
-    f.BtnPassUp->Hide();
-    f.TrameFold->Hide();
-    f.BtnFoldUp->Show();
-}
-
-// Draw and the cards; everything else stays covered.
-void Jeu::DispositionDrawJoueur() {
-    for (Picture* c : f.Cards) c->SetEnabled(true);
-    f.BtnOKUp->Hide();
-    f.BtnDrawUp->Show();
-    f.TrameCall->Show();
-    f.TrameDraw->Hide();
-    for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(true);
+    PoseOffre(f, Offre::ReponseMise);
 }

@@ -5,6 +5,7 @@
 #include "common/hasard.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "render/offres.h"
 #include "rules/decisions.h"
 #include "rules/plaques.h"
 #include "table/jeu.h"
@@ -40,8 +41,6 @@ void Jeu::NouvelleMise() {
     Scene& scene = e.scene;
     const Disposition& d = DispositionDuJeu();
 
-    f.TrameOK->Show();
-    f.TrameDraw->Show();
     ++p.NbCoups;
     f.Desactive();
     // The face and hands windows are not hidden here: they are copied back
@@ -79,11 +78,11 @@ void Jeu::NouvelleMise() {
     // After two passes the pot and its bills stay on the table.
     if (!m.Redonne) f.RecopieTable(*f.FenetrePot);
 
+    // Taken back; the offer of nothing below disables them.
     for (Picture* c : f.Cards) {
         c->Hide();
         c->SetTop(d.TopCarteNormale);
     }
-    for (Picture* c : f.Cards) c->SetEnabled(false);
 
     if (m.NouvellePartie) {
         f.Table->Clear();
@@ -98,14 +97,7 @@ void Jeu::NouvelleMise() {
     f.RecopieTable(*f.FenetreVisage);
 
     // Nothing offered while the hand is dealt.
-    for (Picture* c : {f.TrameDraw, f.TrameCall, f.TrameFold, f.TrameCheck, f.TramePass}) c->Show();
-    CouvrePlaques();
-    f.BtnCheckUp->Hide();
-    f.BtnCallUp->Show();
-    f.BtnFoldUp->Hide();
-    f.BtnPassUp->Show();
-    f.BtnRaise->Hide();
-    f.BtnBet->Show();
+    PoseOffre(f, Offre::Rien);
     // Painted by the pass of events when just shown; a panel already shown
     // has not changed (its captions repaint themselves when they change).
     for (Picture* barre : {f.PotMoneyBar, f.PlayerMoneyBar, f.CowboyMoneyBar}) barre->Show();
@@ -159,9 +151,7 @@ void Jeu::NouvelleMise() {
     f.ArmeTics();
 
     if (m.ParleEnPremier == 1) {
-        // The player opens.
-        f.TramePass->Hide();
-        RegleDesPlaques({0, 1, 2, 6, 7});
+        PoseOffre(f, Offre::Ouverture);
     } else {
         const CodeAction choix = ActionCowboyAvantDraw(e, e.argent);
         const ParoleCowboy dite = BaisseMise(choix, e.argent.cowboy, e.argent.player, SansMise::Passe);
@@ -170,25 +160,8 @@ void Jeu::NouvelleMise() {
         if (GenreAction(dite.code) == "PA") {
             m.MiseCourante = 0;
             m.CowboyParole = true;
-            f.BtnRaise->Hide();
-            f.BtnBet->Show();
-            RegleDesPlaques({0, 1, 2, 6});
-            if (e.argent.player > 0 && e.argent.cowboy > 0) {
-                // Pass or bet; Call visible but covered.
-                f.BtnFoldUp->Hide();
-                f.TrameCall->Show();
-                f.BtnPassUp->Show();
-                f.TramePass->Hide();
-            } else {
-                // An ante took someone's last $10: only Check.
-                f.TrameCall->Hide();
-                f.BtnCallUp->Hide();
-                f.BtnFoldUp->Show();
-                f.TrameFold->Show();
-                f.BtnPassUp->Hide();
-                f.BtnCheckUp->Show();
-                f.TrameCheck->Hide();
-            }
+            // Pass or bet; when an ante took someone's last $10, only Check.
+            PoseOffre(f, e.argent.player > 0 && e.argent.cowboy > 0 ? Offre::Ouverture : Offre::Check);
         } else {
             MiseCowboy(dite.code);
         }

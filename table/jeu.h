@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -133,17 +132,10 @@ private:
     // The opponent speaks: an optional pause, the bubble for one DelayTurn.
     void Parole(bool pauseAvant = false);
     void MarqueCarte(Picture& carte);
-    // Uncovers the plates and boards `offertes` (indices of TramePlaque),
-    // then covers the plates the money does not allow, and the boards when
-    // no plate is left.
-    void RegleDesPlaques(std::initializer_list<int> offertes);
-    void CouvrePlaques();
     // A payment into the pot by the player or by the opponent.
     void PaieAuPot(bool parPlayer, int montant);
-    // The opponent's bet, paid, with the layout of the answers to a bet.
+    // The opponent's bet, paid, with the answers to a bet offered.
     void MiseCowboy(const CodeAction& code);
-    void DispositionReponseMise();
-    void DispositionDrawJoueur();
 };
 
 // The text of the box that closes a tournament won in `nbCoups` hands.

@@ -3,6 +3,7 @@
 #include "common/etat.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "render/offres.h"
 #include "rules/decisions.h"
 #include "rules/plaques.h"
 #include "rules/second_tour.h"
@@ -26,7 +27,7 @@ void Jeu::BtnBill10Up_Click() {
 void Jeu::MiseJoueur(const int16_t& Montant) {
     Mises& m = e.mises;
     // Nothing else may be pressed meanwhile; Call takes the shared place.
-    CouvrePlaques();
+    CouvrePlaques(f);
     for (Picture* c : {f.TrameFold, f.TramePass, f.TrameCall}) c->Show();
     f.BtnCallUp->Show();
     f.BtnCheckUp->Hide();
@@ -51,14 +52,14 @@ void Jeu::MiseJoueur(const int16_t& Montant) {
         if (m.ApresDraw) {
             Abattage();
         } else {
-            DispositionDrawJoueur();
+            PoseOffre(f, Offre::Tirage);
         }
     } else if (GenreAction(dite.code) == "RA") {
         const int relanceCowboy = MontantAction(dite.code);
         PaieAuPot(false, m.MiseCourante + relanceCowboy);
         m.MiseCourante = static_cast<int16_t>(relanceCowboy);
         Attendre(Delai::Turn);
-        DispositionReponseMise();
+        PoseOffre(f, Offre::ReponseMise);
     } else {
         // The opponent folds: the player takes the pot, no end-of-game test.
         f.AffBilletsPlayer(e.argent.pot, "+");
@@ -89,16 +90,8 @@ void Jeu::BtnCallUp_Click() {
     // The opponent, whose bet was called, draws first.
     Attendre(Delai::Turn);
     TirageCowboy(false);
-    f.TramePass->Show();
-    f.TrameFold->Show();
-    f.BtnOKUp->Hide();
-    f.BtnDrawUp->Show();
-    f.TrameDraw->Hide();
-    f.TrameCall->Show();
-    CouvrePlaques();
-    for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(true);
+    PoseOffre(f, Offre::Tirage);
     m.ApresDraw = true;
-    for (Picture* c : f.Cards) c->SetEnabled(true);
     f.Active();
 }
 
@@ -108,7 +101,7 @@ void Jeu::BtnFoldUp_Click() {
     AppuiBouton(*f.BtnFoldUp, *f.BtnFoldDown);
     f.TrameFold->Show();
     f.TrameCall->Show();
-    CouvrePlaques();
+    CouvrePlaques(f);
 
     switch (e.partie.PersoCowboy) {
     case PersoCowboyCowboy: Dit(TextesJeu::RemarqueCowboy); break;
@@ -133,7 +126,7 @@ void Jeu::BtnPassUp_Click() {
     m.MiseCourante = 0;
     AppuiBouton(*f.BtnPassUp, *f.BtnPassDown);
     f.TramePass->Show();
-    CouvrePlaques();
+    CouvrePlaques(f);
 
     if (!m.ApresDraw && m.CowboyParole) {
         // The opponent passed first and the player passes too: no sentence,

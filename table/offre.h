@@ -8,10 +8,14 @@
 // PorteeAttenteOK::EnCours() with OK offered.
 #pragma once
 
+#include <string>
 #include <vector>
+
+#include "render/offres.h"
 
 class Form1;
 class Picture;
+struct Etat;
 
 enum class BoutonTable { Check, Call, Pass, Fold, OK, Draw, Bill50, Bill20, Bill10 };
 
@@ -28,3 +32,10 @@ bool Offert(Form1& f, BoutonTable b);
 std::vector<BoutonTable> BoutonsOfferts(Form1& f);
 // A click on the player's card i (0..4) reaches it and it takes clicks.
 bool CarteCliquable(Form1& f, int i);
+
+// The offer the table shows, or why it shows none: returns "" and sets
+// `trouvee` when what can be clicked (buttons, cards) and the boards are
+// exactly one of the offers for the money and the amount to call in `e`.
+// `attenteOK` tells whether the showdown waits for OK, the only place for
+// the OK offer.
+std::string HorsOffre(Form1& f, const Etat& e, bool attenteOK, Offre* trouvee = nullptr);

@@ -6,6 +6,7 @@
 #include "common/etat.h"
 #include "render/attendre.h"
 #include "render/form1.h"
+#include "render/offres.h"
 #include "rules/plaques.h"
 #include "rules/second_tour.h"
 #include "rules/tirage_cowboy.h"
@@ -88,12 +89,7 @@ void Jeu::BtnDrawUp_Click() {
     if (!m.ApresDraw) {
         // The opponent draws second; the player opens the second turn.
         TirageCowboy(true);
-        f.TramePass->Hide();
-        RegleDesPlaques({0, 1, 2, 6, 7});
-        f.BtnRaise->Hide();
-        f.BtnBet->Show();
-        f.BtnFoldUp->Hide();
-        f.BtnPassUp->Show();
+        PoseOffre(f, Offre::Ouverture);
         m.ApresDraw = true;
         f.Active();
         return;
@@ -106,16 +102,7 @@ void Jeu::BtnDrawUp_Click() {
     Parole();
     if (GenreAction(dite.code) == "PA") {
         m.CowboyParole = true;
-        RegleDesPlaques({0, 1, 2, 6, 7});
-        // Check or bet; Fold visible but covered.
-        f.BtnFoldUp->Show();
-        f.TrameFold->Show();
-        f.BtnRaise->Hide();
-        f.BtnBet->Show();
-        f.TramePass->Hide();
-        f.BtnCallUp->Hide();
-        f.BtnCheckUp->Show();
-        f.TrameCheck->Hide();
+        PoseOffre(f, Offre::Check);
     } else {
         MiseCowboy(dite.code);
     }

@@ -73,11 +73,7 @@ TEST_F(Abattage_, CallAfterTheDrawGoesStraightToTheShowdown) {
     M().MiseCourante = 20;
     A().cowboy -= 20;
     A().pot += 20;
-    f.BtnCheckUp->Hide();
-    f.BtnCallUp->Show();
-    f.TrameCall->Hide();
-    f.BtnFoldUp->Show();
-    f.TrameFold->Hide();
+    PoseOffre(f, Offre::ReponseMise);
     int potVu = 0;
     RepondOK ok([&](Form1&) { potVu = A().pot; });
     HasardSuite s;
@@ -94,10 +90,7 @@ TEST_F(Abattage_, PlayersCheckAnsweredByACheckLeadsToTheShowdown) {
     // keeping none, checks back.
     VersAbattage(300, 200, 300, mains::Rien, mains::SuiteJoueur);
     E().donne.GardeCowboy = "";
-    f.BtnCheckUp->Hide();
-    f.BtnCallUp->Show();
-    f.TrameCall->Show();
-    f.TramePass->Hide();
+    PoseOffre(f, Offre::Ouverture);
     std::string phrase;
     RepondOK ok([&](Form1&) { phrase = Bulle(); });
     HasardSuite s;

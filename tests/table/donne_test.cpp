@@ -219,12 +219,31 @@ TEST_F(Donne_, CardMarkingTogglesTheCardsHeight) {
     EXPECT_TRUE(f.EstActive());
 }
 
+// Each offer laid out over the deal's reads back as itself, whatever the
+// money allows. OK only ever follows the showdown reveal's covers, whose
+// tests read it.
+TEST_F(Donne_, EachOfferReadsBackAsItself) {
+    const std::pair<int, int> argents[] = {{400, 400}, {45, 200}, {5, 200}};
+    for (Picture* c : f.Cards) c->Show();  // as dealt
+    for (auto [player, cowboy] : argents)
+        for (Offre offre : kOffres) {
+            if (offre == Offre::OK) continue;
+            SCOPED_TRACE(testing::Message() << "$" << player << ", " << NomOffre(offre));
+            A() = {cowboy, player, 0};
+            M().MiseCourante = 0;
+            PoseOffre(f, Offre::Rien);
+            if (offre == Offre::ReponseMise) M().MiseCourante = int16_t(std::min(player, 20));
+            PoseOffre(f, offre);
+            Offre lue = Offre::OK;
+            EXPECT_EQ(HorsOffre(f, E(), false, &lue), "");
+            EXPECT_STREQ(NomOffre(lue), NomOffre(offre));
+        }
+}
+
 TEST_F(Donne_, OkOutsideTheOkWaitOnlyCoversOk) {
     DonneAvec(400, 400, true, mains::Rien, mains::RienJoueur);
     // OK uncovered by a showdown that was abandoned, say.
-    f.BtnDrawUp->Hide();
-    f.BtnOKUp->Show();
-    f.TrameOK->Hide();
+    PoseOffre(f, Offre::OK);
     const Etat avant = E();
     const auto offertsAvant = Offerts();
     Clique(B::OK);

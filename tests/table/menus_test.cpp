@@ -47,7 +47,7 @@ protected:
         d.CartesCowboy = mains::Carre;
         d.CartesPlayer = mains::SuiteJoueur;
         EtatDuJeu().mises.ApresDraw = true;
-        DispositionCheck(f);
+        PoseOffre(f, Offre::Check);
     }
 };
 

@@ -90,16 +90,6 @@ private:
     std::function<void(QWidget&)> vu_;
 };
 
-// Check offered and every other action covered, as after the opponent's
-// check at the second betting turn.
-inline void DispositionCheck(Form1& f) {
-    f.BtnCallUp->Hide();
-    f.BtnCheckUp->Show();
-    f.TrameCheck->Hide();
-    f.TramePass->Show();
-    for (int i : {0, 1, 2, 6, 7}) f.TramePlaque[i].Show();
-}
-
 // A few fixed hands. Values 1..13 (1 Ace), suits 1..4. The opponent's
 // and the player's of one test never share a card.
 namespace mains {
@@ -269,7 +259,7 @@ protected:
         f.MontreArgent();
         PoseMains(mainCowboy, mainPlayer);
         M().ApresDraw = true;
-        DispositionCheck(f);
+        PoseOffre(f, Offre::Check);
     }
 
     // Sets both hands as if dealt, the player's faces shown.

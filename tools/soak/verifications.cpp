@@ -15,8 +15,8 @@
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "common/textes_jeu.h"
-#include "dispositions.h"
 #include "render/form1.h"
+#include "table/offre.h"
 #include "trace.h"
 
 namespace {
@@ -178,10 +178,10 @@ std::string Verificateur::EnAttente(Attente a) {
                                 f_.MenuExit, f_.MenuHelp, f_.MenuAbout})
         if (!item->isEnabled() || !item->isVisible())
             return "the menu item \"" + item->text().toStdString() + "\" cannot be chosen";
-    Disposition3 disposition = Disposition3::Rien;
-    if (std::string r = HorsDisposition(f_, EtatDuJeu(), a == Attente::OK, &disposition); !r.empty())
+    Offre offre = Offre::Rien;
+    if (std::string r = HorsOffre(f_, EtatDuJeu(), a == Attente::OK, &offre); !r.empty())
         return "layout " + r;
-    if (std::string r = Bulle(int(disposition), a); !r.empty()) return r;
+    if (std::string r = Bulle(offre, a); !r.empty()) return r;
     if (!donne_) return "";
     if (std::string r = Cartes(a); !r.empty()) return r;
     if (std::string r = Piles(); !r.empty()) return r;
@@ -193,7 +193,7 @@ std::string Verificateur::EnAttente(Attente a) {
 // The opponent speaks at the showdown until OK, and its last sentence of a
 // game stays until the next game; otherwise the bubble is hidden between
 // two handlers.
-std::string Verificateur::Bulle(int disposition, Attente a) const {
+std::string Verificateur::Bulle(Offre offre, Attente a) const {
     const Etat& e = EtatDuJeu();
     const bool fr = e.reglages.Francais();
     const bool vue = f_.Bobble->isVisibleTo(f_.Table);
@@ -201,7 +201,7 @@ std::string Verificateur::Bulle(int disposition, Attente a) const {
     std::vector<const Bilingue*> attendues;
     if (a == Attente::OK) {
         attendues = {&TextesJeu::JaiGagne, &TextesJeu::JaiPerdu};
-    } else if (Disposition3(disposition) == Disposition3::Rien && somme_ >= 0) {
+    } else if (offre == Offre::Rien && somme_ >= 0) {
         if (e.argent.player == 0) attendues = {&TextesJeu::JaiGagneLaPartie};
         if (e.argent.cowboy == 0) attendues = {&TextesJeu::JaiPerduLaPartie};
     }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/cartes.h"
+#include "render/offres.h"
 #include "table/jeu.h"
 #include "joueur.h"
 
@@ -65,7 +66,7 @@ private:
     std::string Argent() const;
     std::string Paquet() const;
     std::string Minuteries() const;
-    std::string Bulle(int disposition, Attente a) const;
+    std::string Bulle(Offre offre, Attente a) const;
     // What ApresHandler checks, noted for the next check with where it was seen.
     void Controle(const char* ou);
     std::string Cartes(Attente a);
