@@ -12,10 +12,12 @@
 #include "actions.h"
 #include "cartes.h"
 
-// Characters of the opponent.
+// Characters of the opponent (their sheets: common/personnages.h).
 inline constexpr int16_t PersoCowboyCowboy = 1;
 inline constexpr int16_t PersoCowboyMexicain = 2;
 inline constexpr int16_t PersoCowboyFille = 3;
+// The tournament's opponent once the girl, last of the band, is beaten.
+inline constexpr int16_t PersoBandeBattue = PersoCowboyFille + 1;
 
 // The settings kept in the settings file. The initial values are the
 // defaults of a first start.
@@ -46,7 +48,7 @@ inline constexpr int16_t ProgressionTous = 8356;
 
 // Opponent, game and tournament.
 struct Partie {
-    int16_t PersoCowboy = 0;      // 1 cowboy, 2 Mexican, 3 girl; 4 once the band is beaten
+    int16_t PersoCowboy = 0;      // 1 cowboy, 2 Mexican, 3 girl; PersoBandeBattue; 0 before any game
     bool ModeTournoi = false;
     int16_t ArgentTournoi = 0;    // 300 Easy, 400 Medium, 500 Hard
     int32_t NbCoups = 0;          // hands dealt since the tournament began; 32 bits, so it never wraps

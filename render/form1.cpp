@@ -149,16 +149,17 @@ Form1::Form1() {
     // Face timers.
     TimersVisage = {};
     for (auto*& m : TimersVisage) m = new Minuterie(this);
-    TimerCligne = TimersVisage[0];
-    TimerDent = TimersVisage[1];
-    TimerYeuxPlisses = TimersVisage[2];
-    TimerYeuxCarte = TimersVisage[3];
-    TimerYeuxAnime = TimersVisage[4];
-    TimerMexCigare = TimersVisage[5];
-    TimerMexDent = TimersVisage[6];
-    TimerMexGoutte = TimersVisage[7];
-    TimerFilleTicBouche = TimersVisage[8];
-    TimerFilleTicYeux = TimersVisage[9];
+    using M = MinuterieVisage;
+    TimerCligne = &Timer(M::Cligne);
+    TimerDent = &Timer(M::Dent);
+    TimerYeuxPlisses = &Timer(M::YeuxPlisses);
+    TimerYeuxCarte = &Timer(M::YeuxCarte);
+    TimerYeuxAnime = &Timer(M::YeuxAnime);
+    TimerMexCigare = &Timer(M::MexCigare);
+    TimerMexDent = &Timer(M::MexDent);
+    TimerMexGoutte = &Timer(M::MexGoutte);
+    TimerFilleTicBouche = &Timer(M::FilleTicBouche);
+    TimerFilleTicYeux = &Timer(M::FilleTicYeux);
     ConnecteVisage();
 
     // Menus, English design captions.

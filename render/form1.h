@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 
+#include "common/personnages.h"
 #include "platform/etiquette.h"
 #include "platform/fenetre_table.h"
 #include "platform/groupe.h"
@@ -64,7 +65,8 @@ public:
     // Face timers: no interval at design.
     Minuterie *TimerCligne, *TimerDent, *TimerYeuxPlisses, *TimerYeuxCarte, *TimerYeuxAnime,
         *TimerMexCigare, *TimerMexDent, *TimerMexGoutte, *TimerFilleTicBouche, *TimerFilleTicYeux;
-    std::array<Minuterie*, 10> TimersVisage;
+    std::array<Minuterie*, kNbMinuteriesVisage> TimersVisage;  // in the order of MinuterieVisage
+    Minuterie& Timer(MinuterieVisage m) const { return *TimersVisage[static_cast<size_t>(m)]; }
 
     // Menu bar; submenus are the actions of their menus (action->menu()).
     QAction *MenuGame, *MenuNewGame, *MenuEnter, *MenuTourna, *TournEasy, *TournMed, *TournHard,

@@ -1,66 +1,15 @@
 // The scene of a game: the table with the tournament medallions, the
 // opponent's body with its idle face timers, its hands and the cards it
 // holds, and the card pictures of the player.
-#include <span>
-
 #include "common/disposition.h"
 #include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
+#include "common/personnages.h"
 #include "platform/raster.h"
 #include "render/form1.h"
 
 namespace {
-
-// An idle face timer and the range its interval is drawn from.
-struct Demarrage {
-    Minuterie* Form1::*timer;
-    Plage plage;
-};
-
-constexpr Demarrage kCligne{&Form1::TimerCligne, kPremierClin};
-constexpr Demarrage kDent{&Form1::TimerDent, kBouche};
-constexpr Demarrage kPlisses{&Form1::TimerYeuxPlisses, kPlisse};
-constexpr Demarrage kCigare{&Form1::TimerMexCigare, kCigareRepos};
-
-constexpr Demarrage kTimersCowboy[] = {kCligne, kDent, kPlisses};
-// The Mexican has a cigar instead of a mouth animation.
-constexpr Demarrage kTimersMex[] = {kCigare, kCligne, kPlisses};
-constexpr Demarrage kTimersFille[] = {kDent, kCligne, kPlisses};
-
-struct Personnage {
-    const char* corps;
-    const char* corpsMask;
-    const char* mains;
-    const char* mainsMask;
-    GeoPerso Disposition::*geo;
-    std::span<const Demarrage> timers;
-    // Medallions of the tournament, slots 0 (cowboy) to 2 (girl), while
-    // this character is the opponent.
-    const char* medailles[3];
-};
-
-const Personnage kPersonnages[] = {
-    {"Cowboy", "CowboyMask", "Mains", "MainsMask", &Disposition::GeoCowboy, kTimersCowboy,
-     {"CowMed2", "MexMed1", "FilleMed1"}},
-    {"Mexicain", "MexicainMask", "MainsMex", "MainsMexMask", &Disposition::GeoMex, kTimersMex,
-     {"CowMed3", "MexMed2", "FilleMed1"}},
-    {"Fille", "FilleMask", "MainsFille", "MainsFilleMask", &Disposition::GeoFille, kTimersFille,
-     {"CowMed3", "MexMed3", "FilleMed2"}},
-};
-
-// The current character, or none for a value that names no one.
-const Personnage* Perso() {
-    const int p = EtatDuJeu().partie.PersoCowboy;
-    return p >= 1 && p <= 3 ? &kPersonnages[p - 1] : nullptr;
-}
-
-// The girl stands in for any value that names no one, where something must
-// be drawn.
-const Personnage& PersoOuFille() {
-    const Personnage* p = Perso();
-    return p ? *p : kPersonnages[2];
-}
 
 const char* const kCartesTenues[] = {"Mains", "Cartes1", "Cartes2", "Cartes3", "Cartes4", "Cartes5"};
 const char* const kCartesTenuesMask[] = {"MainsMask",   "Cartes1Mask", "Cartes2Mask",
@@ -73,9 +22,14 @@ void Form1::AffBackground() {
     Copie(*Table, 0, 0, fond.width(), fond.height(), fond, 0, 0, OpRaster::SrcCopy);
     const Disposition& d = DispositionDuJeu();
     if (EtatDuJeu().partie.ModeTournoi) {
-        for (int k = 0; k < 3; ++k) {
-            const QImage& m = ImageMagasin(PersoOuFille().medailles[k]);
-            Copie(*Table, d.MedX, d.MedY + k * d.MedDY, m.width(), m.height(), m, 0, 0,
+        // Those met before the current opponent are beaten, those after it
+        // still to meet; the last of the band stands for any other value.
+        const int p = EtatDuJeu().partie.PersoCowboy;
+        const int actuel = PersoValide(p) ? p : kNbPersos;
+        for (int k = 1; k <= kNbPersos; ++k) {
+            const Medailles& med = FichePerso(k)->medailles;
+            const QImage& m = ImageMagasin(k < actuel ? med.battu : k == actuel ? med.actuel : med.aVenir);
+            Copie(*Table, d.MedX, d.MedY + (k - 1) * d.MedDY, m.width(), m.height(), m, 0, 0,
                   OpRaster::SrcCopy);
         }
     }
@@ -83,28 +37,29 @@ void Form1::AffBackground() {
 }
 
 void Form1::AffCowboy() {
-    const Personnage* p = Perso();
-    if (!p) return;
     Etat& e = EtatDuJeu();
+    const Personnage* p = FichePerso(e.partie.PersoCowboy);
+    if (!p) return;
     const GeoPerso& geo = DispositionDuJeu().*p->geo;
     // The cowboy stands where the deal copied his record.
-    const bool cowboy = p == &kPersonnages[0];
+    const bool cowboy = e.partie.PersoCowboy == PersoCowboyCowboy;
     const int x = cowboy ? e.scene.CowboyX : geo.CorpsX;
     const int y = cowboy ? e.scene.CowboyY : geo.CorpsY;
     const QImage& corps = ImageMagasin(p->corps);
     CopieMasquee(*Table, x, y, corps.width(), corps.height(), corps, ImageMagasin(p->corpsMask));
     Table->update(x, y, corps.width(), corps.height());
 
-    if (p == &kPersonnages[1]) e.scene.FrameCigare = 0;
-    for (const Demarrage& d : p->timers) {
-        Minuterie* m = this->*d.timer;
-        m->SetEnabled(true);
-        m->SetInterval(TirageDans(d.plage));
+    // Whoever smokes lights a new cigar with each game.
+    if (!p->cigare.empty()) e.scene.FrameCigare = 0;
+    for (const Lancement& l : p->ralenti) {
+        Minuterie& m = Timer(l.minuterie);
+        m.SetEnabled(true);
+        m.SetInterval(TirageDans(l.plage));
     }
 }
 
 void Form1::AffMains() {
-    const Personnage& p = PersoOuFille();
+    const Personnage& p = FicheOuDerniere(EtatDuJeu().partie.PersoCowboy);
     const QImage& mains = ImageMagasin(p.mains);
     CopieMasquee(*FenetreMains, 0, 0, mains.width(), mains.height(), mains,
                  ImageMagasin(p.mainsMask));

@@ -4,22 +4,12 @@
 #include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
+#include "common/personnages.h"
 #include "render/form1.h"
 #include "rules/evaluation.h"
 #include "rules/grosse_paire.h"
 
 namespace {
-
-// Each character's two tells: a weak hand, a strong hand.
-struct TellsPerso {
-    Minuterie* Form1::*faible;
-    Minuterie* Form1::*fort;
-};
-constexpr TellsPerso kTells[] = {
-    {&Form1::TimerYeuxCarte, &Form1::TimerYeuxAnime},
-    {&Form1::TimerMexGoutte, &Form1::TimerMexDent},
-    {&Form1::TimerFilleTicYeux, &Form1::TimerFilleTicBouche},
-};
 
 // The tell's delay: its base lengthened by the self-control's share of
 // `allonge`, to the nearest whole number, a half to the even neighbour
@@ -32,10 +22,10 @@ int DelaiTell(int base, int allonge, int Emotion) {
 
 void Form1::ArmeTics() {
     Etat& e = EtatDuJeu();
-    const int16_t perso = e.partie.PersoCowboy;
-    if (perso < 1 || perso > 3) return;
-    Minuterie& faible = *(this->*kTells[perso - 1].faible);
-    Minuterie& fort = *(this->*kTells[perso - 1].fort);
+    const Personnage* fiche = FichePerso(e.partie.PersoCowboy);
+    if (!fiche) return;
+    Minuterie& faible = Timer(fiche->faible.minuterie);
+    Minuterie& fort = Timer(fiche->fort.minuterie);
     // The latest call alone decides: a pending tell goes, armed or not.
     faible.SetInterval(0);
     fort.SetInterval(0);

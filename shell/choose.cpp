@@ -12,6 +12,7 @@
 #include "assets/magasin.h"
 #include "common/etat.h"
 #include "common/hasard.h"
+#include "common/personnages.h"
 #include "common/textes_dialogues.h"
 #include "platform/boite_message.h"
 #include "shell/centrage.h"
@@ -118,10 +119,12 @@ void Choose::Form_Load(QWidget* table) {
     }
     CentreSurTable(this, table);
 
-    Portrait(ChooseC, "CowMed2");
-    const bool mexicain = r.Progression == ProgressionMexicain || r.Progression == ProgressionTous;
-    Portrait(ChooseM, mexicain ? "MexMed2" : "MexMed1");
-    Portrait(ChooseF, r.Progression == ProgressionTous ? "FilleMed2" : "FilleMed1");
+    // A character the training may not choose yet shows its locked portrait.
+    const std::array<BoiteImage*, kNbPersos> portraits{ChooseC, ChooseM, ChooseF};
+    for (int i = 0; i < kNbPersos; ++i) {
+        const Medailles& med = FichePerso(i + 1)->medailles;
+        Portrait(portraits[i], Deverrouille(i + 1, r.Progression) ? med.actuel : med.aVenir);
+    }
 
     // During a tournament the live values are the opponent's: show the
     // training set-up put aside.
@@ -138,7 +141,7 @@ void Choose::Form_Load(QWidget* table) {
     OptionMoney[IndexArgent(tournoi ? p.SauveArgent : r.ArgentDepart)]->setChecked(true);
 
     // A character number out of range selects the default one.
-    const int choix = r.ChoixCowboy >= 1 && r.ChoixCowboy <= 3 ? r.ChoixCowboy : Reglages{}.ChoixCowboy;
+    const int choix = PersoValide(r.ChoixCowboy) ? r.ChoixCowboy : Reglages{}.ChoixCowboy;
     ChooseOpp[choix - 1]->setChecked(true);
 
     DessinePiles();
@@ -170,12 +173,11 @@ void Choose::ChooseOpp_Click(int index) {
     if (progression == ProgressionTous) {
         AnimChoose = 100;
         AnimSens = true;
-        Portrait(ChooseC, "CowMed2");
-        Portrait(ChooseM, "MexMed2");
+        Portrait(ChooseC, FichePerso(PersoCowboyCowboy)->medailles.actuel);
+        Portrait(ChooseM, FichePerso(PersoCowboyMexicain)->medailles.actuel);
         return;
     }
-    const bool refuse = (index == 1 && progression != ProgressionMexicain) || index == 2;
-    if (!refuse) return;
+    if (Deverrouille(index + 1, progression)) return;
     ChooseOpp[0]->setChecked(true);
     const bool fr = EtatDuJeu().reglages.Francais();
     BoiteMessage(this, Texte(td::VerrouTitre.Dans(fr)), TexteAffiche(td::VerrouTexte.Dans(fr)),
@@ -228,18 +230,12 @@ void Choose::Timer1_Timer() {
     if (AnimChoose == 100) AnimSens = true;
     AnimChoose = static_cast<int16_t>(AnimChoose + (AnimSens ? -1 : 1));
 
-    BoiteImage* boite;
-    const char* nom;
-    if (ChooseOpp[0]->isChecked()) {
-        boite = ChooseC;
-        nom = "CowMed2";
-    } else if (ChooseOpp[1]->isChecked()) {
-        boite = ChooseM;
-        nom = "MexMed2";
-    } else {
-        boite = ChooseF;
-        nom = "FilleMed2";
-    }
+    // The selected character's portrait, the last one's when none is.
+    const std::array<BoiteImage*, kNbPersos> portraits{ChooseC, ChooseM, ChooseF};
+    int i = 0;
+    while (i < kNbPersos - 1 && !ChooseOpp[i]->isChecked()) ++i;
+    BoiteImage* boite = portraits[i];
+    const char* nom = FichePerso(i + 1)->medailles.actuel;
     const double w = boite->width();
     const double h = boite->height();
     const double lz = w * AnimChoose / 100;

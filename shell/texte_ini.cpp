@@ -7,6 +7,8 @@
 #include <cmath>
 #include <optional>
 
+#include "common/personnages.h"
+
 namespace {
 
 // Lines of the file: 15 values, then 19 filler lines of one blank.
@@ -142,7 +144,7 @@ bool LitTexteINI(std::string_view texte, Reglages& reglages) {
     Reglages lu = reglages;
     // A value out of its range takes its own default; the others stand, so
     // the dialogs never meet an option they cannot show.
-    lu.ChoixCowboy = (n[0] >= 1 && n[0] <= 3) ? n[0] : defaut.ChoixCowboy;
+    lu.ChoixCowboy = PersoValide(n[0]) ? n[0] : defaut.ChoixCowboy;
     lu.Skill = Borne<int>(n[1], 0, 100);
     lu.Bluff = Borne<int>(n[2], 0, 100);
     lu.Risk = Borne<int16_t>(n[3], 0, 100);

@@ -3,6 +3,7 @@
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "common/hasard.h"
+#include "common/personnages.h"
 #include "render/attendre.h"
 #include "render/form1.h"
 #include "render/offres.h"
@@ -10,20 +11,6 @@
 #include "rules/plaques.h"
 #include "table/jeu.h"
 #include "table/jeu_interne.h"
-
-namespace {
-
-// The face window takes the size of the character's face pictures.
-const char* const kVisages[] = {"YeuxPlisses", "MexVisage", "FilleYeuxFermes"};
-
-const GeoPerso& GeoDe(int perso) {
-    const Disposition& d = DispositionDuJeu();
-    if (perso == PersoCowboyCowboy) return d.GeoCowboy;
-    if (perso == PersoCowboyMexicain) return d.GeoMex;
-    return d.GeoFille;
-}
-
-}  // namespace
 
 Carte TireCarte(Donne& donne, MarqueCarte marque) {
     do {
@@ -47,16 +34,17 @@ void Jeu::NouvelleMise() {
     // and shown again below before any pass of events, so nobody could see
     // them hidden (copying back repaints them where they stand).
 
-    // Where the character stands.
-    const GeoPerso& geo = GeoDe(p.PersoCowboy);
+    // Where the character stands; the face window takes the size of its
+    // face pictures.
+    const Personnage& fiche = FicheOuDerniere(p.PersoCowboy);
+    const GeoPerso& geo = d.*fiche.geo;
     scene.CowboyX = geo.CorpsX;
     scene.CowboyY = geo.CorpsY;
     scene.PosMainsX = geo.MainsX;
     scene.PosMainsY = geo.MainsY;
     scene.PosVisageX = geo.VisageX;
     scene.PosVisageY = geo.VisageY;
-    const int perso = p.PersoCowboy >= 1 && p.PersoCowboy <= 3 ? p.PersoCowboy : PersoCowboyFille;
-    const QImage& visage = ImageMagasin(kVisages[perso - 1]);
+    const QImage& visage = ImageMagasin(fiche.visage.taille);
     f.FenetreVisage->Move(scene.PosVisageX, scene.PosVisageY, visage.width(), visage.height());
     const QImage& mains = ImageMagasin("Mains");
     f.FenetreMains->Move(scene.PosMainsX, scene.PosMainsY, mains.width(), mains.height());

@@ -1,6 +1,7 @@
 // The player's money actions: bet or raise with the plates, call, fold,
 // pass or check, and the opponent's answers.
 #include "common/etat.h"
+#include "common/personnages.h"
 #include "render/attendre.h"
 #include "render/form1.h"
 #include "render/offres.h"
@@ -103,11 +104,7 @@ void Jeu::BtnFoldUp_Click() {
     f.TrameCall->Show();
     CouvrePlaques(f);
 
-    switch (e.partie.PersoCowboy) {
-    case PersoCowboyCowboy: Dit(TextesJeu::RemarqueCowboy); break;
-    case PersoCowboyMexicain: Dit(TextesJeu::RemarqueMexicain); break;
-    default: Dit(TextesJeu::RemarqueFille); break;
-    }
+    Dit(*FicheOuDerniere(e.partie.PersoCowboy).remarque);
     Parole();
 
     // The opponent takes the pot; a fold never ends the game.

@@ -6,6 +6,7 @@
 
 #include "common/disposition.h"
 #include "common/etat.h"
+#include "common/personnages.h"
 #include "platform/fenetre_table.h"
 #include "platform/outils.h"
 #include "platform/raster.h"
@@ -14,17 +15,6 @@
 #include "table/jeu.h"
 
 namespace {
-
-// The band of the tournament, in the order it is met.
-struct Personnalite {
-    int Skill, Emotion, Bluff;
-    int16_t Risk;
-};
-constexpr Personnalite kBande[] = {
-    {90, 70, 45, 25},   // cowboy
-    {95, 80, 25, 45},   // Mexican
-    {100, 90, 18, 28},  // girl
-};
 
 // During the OK wait a game start is only noted: the showdown must unwind
 // first, or the new game would receive the old pot.
@@ -106,8 +96,8 @@ void Jeu::NouvellePartieTournoi() {
         p.ReglagesSauves = true;
     }
     r.ArgentDepart = p.ArgentTournoi;
-    if (p.PersoCowboy >= 1 && p.PersoCowboy <= 3) {
-        const Personnalite& b = kBande[p.PersoCowboy - 1];
+    if (const Personnage* fiche = FichePerso(p.PersoCowboy)) {
+        const Personnalite& b = fiche->bande;
         r.Skill = b.Skill;
         r.Emotion = b.Emotion;
         r.Bluff = b.Bluff;
@@ -162,11 +152,11 @@ void Jeu::ApresFinJeu() {
     Reglages& r = e.reglages;
     const auto gagnee = [this] { return e.argent.player > 0; };
 
-    // The marker only rises: beating the Mexican again keeps the girl.
-    if (gagnee() && p.PersoCowboy == PersoCowboyMexicain && r.Progression != ProgressionTous)
-        r.Progression = ProgressionMexicain;
-    if (gagnee() && p.PersoCowboy == PersoCowboyFille) r.Progression = ProgressionTous;
-    if (gagnee() && p.PersoCowboy > PersoCowboyCowboy && services_.SaveFichierINI)
+    // A win against a character the training must unlock raises the unlock
+    // marker, and the settings file keeps it.
+    const Personnage* fiche = FichePerso(p.PersoCowboy);
+    if (gagnee()) r.Progression = ProgressionApresVictoire(p.PersoCowboy, r.Progression);
+    if (gagnee() && fiche && fiche->marqueur != 0 && services_.SaveFichierINI)
         services_.SaveFichierINI();
     if (observateur) observateur->FinPartie();
 
@@ -178,15 +168,15 @@ void Jeu::ApresFinJeu() {
 
     if (!gagnee() || !p.ModeTournoi) return;
     ++p.PersoCowboy;
-    if (p.PersoCowboy <= PersoCowboyFille) {
+    if (p.PersoCowboy < PersoBandeBattue) {
         NouvellePartieTournoi();
         return;
     }
 
-    // The band is beaten: the girl's medallion turns to its beaten picture.
+    // The band is beaten: the last medallion turns to its beaten picture.
     const Disposition& d = DispositionDuJeu();
-    const QImage& medaille = ImageMagasin("FilleMed3");
-    const QRect place(d.MedX, d.MedY + 2 * d.MedDY, medaille.width(), medaille.height());
+    const QImage& medaille = ImageMagasin(FichePerso(kNbPersos)->medailles.battu);
+    const QRect place(d.MedX, d.MedY + (kNbPersos - 1) * d.MedDY, medaille.width(), medaille.height());
     Copie(*f.Table, place.x(), place.y(), place.width(), place.height(), medaille, 0, 0,
           OpRaster::SrcCopy);
     f.Table->update(place);

@@ -1,6 +1,7 @@
 // The scene of a game: table and medallions, each character's body with its
 // idle timers, its hands over the cards it holds, and the card pictures.
 #include "common/hasard.h"
+#include "support/visages_attendus.h"
 #include "table_dessin.h"
 
 namespace {
@@ -26,7 +27,7 @@ TEST_F(Scene, TrainingShowsTheTableOnlyAndATournamentTheThreeMedallions) {
         {1, {"CowMed2", "MexMed1", "FilleMed1"}},
         {2, {"CowMed3", "MexMed2", "FilleMed1"}},
         {3, {"CowMed3", "MexMed3", "FilleMed2"}},
-        {4, {"CowMed3", "MexMed3", "FilleMed2"}},  // the band is beaten
+        {PersoBandeBattue, {"CowMed3", "MexMed3", "FilleMed2"}},
     };
     partie.ModeTournoi = true;
     for (const Cas& c : cas) {
@@ -41,26 +42,19 @@ TEST_F(Scene, TrainingShowsTheTableOnlyAndATournamentTheThreeMedallions) {
     }
 }
 
-// The idle face timers each character starts, in order, and the range of
-// each one's interval.
-struct Lancement {
-    Minuterie* Form1::*timer;
-    int etendue, plusBas;
-};
 struct Corps {
     int16_t perso;
     const char* corps;
     int x, y;
-    Lancement timers[3];
 };
 
+// The body where it stands, and the idle face timers it starts, in order,
+// each one's interval drawn in its range.
 TEST_F(Scene, EachCharactersBodyIsDrawnAndItsIdleTimersStartedInOrder) {
-    const Lancement cligne{&Form1::TimerCligne, 1500, 1500}, dent{&Form1::TimerDent, 8000, 1000},
-        plisses{&Form1::TimerYeuxPlisses, 10000, 5000}, cigare{&Form1::TimerMexCigare, 10000, 5000};
     const Corps cas[] = {
-        {1, "Cowboy", 170, 40, {cligne, dent, plisses}},
-        {2, "Mexicain", 125, 16, {cigare, cligne, plisses}},
-        {3, "Fille", 212, 18, {dent, cligne, plisses}},
+        {1, "Cowboy", 170, 40},
+        {2, "Mexicain", 125, 16},
+        {3, "Fille", 212, 18},
     };
     // A low, a middle and a high draw: each timer shows which one it took.
     const double tirages[] = {0.0, 0.5, 0.999};
@@ -85,7 +79,7 @@ TEST_F(Scene, EachCharactersBodyIsDrawnAndItsIdleTimersStartedInOrder) {
         for (Minuterie* m : form.TimersVisage) lances += m->Interval() > 0;
         EXPECT_EQ(lances, 3) << c.corps;
         for (int j = 0; j < 3; ++j) {
-            const Lancement& l = c.timers[j];
+            const VisageAttendu::Lancement& l = kVisagesAttendus[c.perso - 1].ralenti[j];
             EXPECT_EQ((form.*l.timer)->Interval(), int(tirages[j] * l.etendue) + l.plusBas)
                 << c.corps << " timer " << j;
             EXPECT_TRUE((form.*l.timer)->Enabled()) << c.corps;
@@ -95,7 +89,7 @@ TEST_F(Scene, EachCharactersBodyIsDrawnAndItsIdleTimersStartedInOrder) {
 }
 
 TEST_F(Scene, NoOneToDrawForAnyOtherCharacter) {
-    for (int16_t perso : {int16_t(0), int16_t(4)}) {
+    for (int16_t perso : {int16_t(0), PersoBandeBattue}) {
         partie.PersoCowboy = perso;
         scene.FrameCigare = 2;
         HasardScript h;  // no draw
@@ -108,7 +102,7 @@ TEST_F(Scene, NoOneToDrawForAnyOtherCharacter) {
 
 TEST_F(Scene, HandsOfEachCharacterAndTheGirlsForAnyOtherValue) {
     const std::pair<int16_t, const char*> cas[] = {
-        {1, "Mains"}, {2, "MainsMex"}, {3, "MainsFille"}, {0, "MainsFille"}, {4, "MainsFille"}};
+        {1, "Mains"}, {2, "MainsMex"}, {3, "MainsFille"}, {0, "MainsFille"}, {PersoBandeBattue, "MainsFille"}};
     Picture& f = *form.FenetreMains;
     for (auto [perso, mains] : cas) {
         partie.PersoCowboy = perso;

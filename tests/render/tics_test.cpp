@@ -9,19 +9,9 @@
 #include "common/etat.h"
 #include "render/form1.h"
 #include "support/hasard_script.h"
+#include "support/visages_attendus.h"
 
 namespace {
-
-// Each character's tells: weak hand, strong hand.
-struct Tells {
-    Minuterie* Form1::*faible;
-    Minuterie* Form1::*fort;
-};
-const Tells kTells[] = {
-    {&Form1::TimerYeuxCarte, &Form1::TimerYeuxAnime},
-    {&Form1::TimerMexGoutte, &Form1::TimerMexDent},
-    {&Form1::TimerFilleTicYeux, &Form1::TimerFilleTicBouche},
-};
 
 const Main kRien = {{{1, 1}, {13, 2}, {9, 3}, {6, 4}, {3, 1}}};
 
@@ -44,8 +34,8 @@ struct Arme : testing::Test {
         for (Minuterie* m : form.TimersVisage) m->SetInterval(0);
         e = Etat{};
     }
-    Minuterie& Faible(int16_t perso) { return *(form.*kTells[perso - 1].faible); }
-    Minuterie& Fort(int16_t perso) { return *(form.*kTells[perso - 1].fort); }
+    Minuterie& Faible(int16_t perso) { return *(form.*kVisagesAttendus[perso - 1].faible); }
+    Minuterie& Fort(int16_t perso) { return *(form.*kVisagesAttendus[perso - 1].fort); }
 };
 
 TEST_F(Arme, SelfControlDecidesWhetherAndWhenATellComes) {
@@ -148,7 +138,7 @@ TEST_F(Arme, ACallRemovesThePendingTellEvenWhenItArmsNothing) {
         EXPECT_EQ(Fort(perso).Interval(), 0);
     }
     // Once the band is beaten: no draw, nothing touched.
-    e.partie.PersoCowboy = 4;
+    e.partie.PersoCowboy = PersoBandeBattue;
     form.TimerYeuxCarte->SetInterval(4000);
     {
         HasardScript aucun;

@@ -106,7 +106,7 @@ TEST_F(Visage, BlinkClosesFor150MsThenOpensWithAQuickSecondBlinkOneTimeInFour) {
 }
 
 TEST_F(Visage, NoCharacterLeftMeansNoBlinkNoSquintNoDrawAndNoNewInterval) {
-    for (int16_t perso : {int16_t(4), int16_t(0)})
+    for (int16_t perso : {PersoBandeBattue, int16_t(0)})
         for (bool fermes : {false, true}) {
             Face(perso);
             scene.YeuxFermes = fermes;
@@ -150,7 +150,7 @@ TEST_F(Visage, MouthTogglesForCowboyAndGirlAndKeepsItsPaceForEveryone) {
     }
     // The Mexican has no mouth to move, nor has anyone once the band is
     // beaten; the timer goes on drawing its interval.
-    for (int16_t perso : {int16_t(2), int16_t(4)}) {
+    for (int16_t perso : {int16_t(2), PersoBandeBattue}) {
         Face(perso);
         {
             HasardScript h{0.5};

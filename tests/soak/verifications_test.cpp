@@ -3,6 +3,8 @@
 // breach, and nothing is reported on an untouched table.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "hasards.h"
@@ -10,6 +12,7 @@
 #include "render/form1.h"
 #include "shell/dialogues_commun.h"
 #include "source_test.h"
+#include "support/visages_attendus.h"
 
 namespace {
 
@@ -239,6 +242,33 @@ TEST_F(Invariants, OnlyTheCurrentCharactersFaceTimersRun) {
                     },
                     "training girl 50 0 30 40 300"),
               "breach: TimerYeuxAnime runs (3000 ms) for character 3");
+}
+
+// Each character may run its own face timers, by the tests' account of its
+// face, and no other; the girl's stay allowed once the band is beaten.
+TEST_F(Invariants, EachCharacterRunsItsOwnFaceTimersOnly) {
+    Form1 f;
+    Verificateur v(f);
+    E() = Etat{};
+    E().argent = {400, 400, 0};
+    for (Picture* barre : {f.PlayerMoneyBar, f.CowboyMoneyBar, f.PotMoneyBar}) barre->Show();
+    f.MontreArgent();
+    v.DebutPartie();
+    for (const VisageAttendu& a : kVisagesAttendus) {
+        std::set<Minuterie*> siens{f.*a.faible, f.*a.fort};
+        for (const VisageAttendu::Lancement& l : a.ralenti) siens.insert(f.*l.timer);
+        for (int16_t perso : {a.perso, a.perso == PersoCowboyFille ? PersoBandeBattue : a.perso}) {
+            E().partie.PersoCowboy = perso;
+            for (size_t k = 0; k < f.TimersVisage.size(); ++k) {
+                Minuterie& m = *f.TimersVisage[k];
+                m.SetEnabled(true);
+                m.SetInterval(100);
+                EXPECT_EQ(v.ApresHandler().empty(), siens.count(&m) == 1) << "character " << perso << ", timer " << k;
+                m.SetInterval(0);
+                m.SetEnabled(false);
+            }
+        }
+    }
 }
 
 TEST_F(Invariants, TheTableWaitsEnabledWithOneOfItsLayouts) {

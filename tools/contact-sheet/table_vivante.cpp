@@ -16,6 +16,7 @@
 #include "common/disposition.h"
 #include "common/etat.h"
 #include "common/hasard.h"
+#include "common/personnages.h"
 #include "render/form1.h"
 
 namespace {
@@ -23,9 +24,6 @@ namespace {
 constexpr int kZoom = 2;
 constexpr int kMarge = 24;  // table shown around the face window
 const QColor kFondFeuille(0x50, 0x50, 0x58);
-
-// The face window's size: the character's face pictures.
-const char* const kTailleVisage[] = {"YeuxPlisses", "MexVisage", "FilleYeuxFermes"};
 
 // Every surface the face window is painted with, in order.
 class Pellicule : public QObject {
@@ -75,7 +73,8 @@ void PoseTable(Form1& f, int16_t perso) {
     const Disposition& d = DispositionDuJeu();
     e.partie.PersoCowboy = perso;
     e.partie.ModeTournoi = true;
-    const GeoPerso& geo = perso == 1 ? d.GeoCowboy : perso == 2 ? d.GeoMex : d.GeoFille;
+    const Personnage& fiche = *FichePerso(perso);
+    const GeoPerso& geo = d.*fiche.geo;
     e.scene.CowboyX = geo.CorpsX;
     e.scene.CowboyY = geo.CorpsY;
     e.scene.PosMainsX = geo.MainsX;
@@ -117,7 +116,7 @@ void PoseTable(Form1& f, int16_t perso) {
     const QImage& mains = ImageMagasin("Mains");
     f.FenetreMains->Move(geo.MainsX, geo.MainsY, mains.width(), mains.height());
     f.AffMainsCartes(5);
-    const QImage& visage = ImageMagasin(kTailleVisage[perso - 1]);
+    const QImage& visage = ImageMagasin(fiche.visage.taille);
     f.FenetreVisage->Move(geo.VisageX, geo.VisageY, visage.width(), visage.height());
     f.RecopieTable(*f.FenetreVisage);
 

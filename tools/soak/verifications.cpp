@@ -14,6 +14,7 @@
 
 #include "common/disposition.h"
 #include "common/etat.h"
+#include "common/personnages.h"
 #include "common/textes_jeu.h"
 #include "render/form1.h"
 #include "table/offre.h"
@@ -55,18 +56,16 @@ bool Lisible(const std::string& t) {
            t.size() <= 7;
 }
 
-// Each character's face timers, by their place in Form1::TimersVisage.
-constexpr const char* kTimers[] = {"TimerCligne",     "TimerDent",      "TimerYeuxPlisses",
-                                   "TimerYeuxCarte",  "TimerYeuxAnime", "TimerMexCigare",
-                                   "TimerMexDent",    "TimerMexGoutte", "TimerFilleTicBouche",
-                                   "TimerFilleTicYeux"};
+// The face timers a character may run, one bit each by their place in
+// Form1::TimersVisage: its idle ones and its two tells. The girl's once the
+// band is beaten, none before any game.
 unsigned TimersDe(int perso) {
-    switch (perso) {
-    case 0: return 0;
-    case PersoCowboyCowboy: return 0b0000011111;
-    case PersoCowboyMexicain: return 0b0011100101;
-    default: return 0b1100000111;  // the girl, also once the band is beaten
-    }
+    if (perso == 0) return 0;
+    const Personnage& fiche = FicheOuDerniere(perso);
+    unsigned bits = 0;
+    const auto bit = [](MinuterieVisage m) { return 1u << static_cast<int>(m); };
+    for (const Lancement& l : fiche.ralenti) bits |= bit(l.minuterie);
+    return bits | bit(fiche.faible.minuterie) | bit(fiche.fort.minuterie);
 }
 
 }  // namespace
@@ -289,10 +288,10 @@ std::string Verificateur::Paquet() const {
 std::string Verificateur::Minuteries() const {
     const int perso = EtatDuJeu().partie.PersoCowboy;
     const unsigned siens = TimersDe(perso);
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < kNbMinuteriesVisage; ++k) {
         const Minuterie& m = *f_.TimersVisage[k];
         if (m.Enabled() && m.Interval() > 0 && !(siens & (1u << k)))
-            return std::string(kTimers[k]) + " runs (" + std::to_string(m.Interval()) +
+            return std::string(NomMinuterie(MinuterieVisage(k))) + " runs (" + std::to_string(m.Interval()) +
                    " ms) for character " + std::to_string(perso);
     }
     return "";
