@@ -21,9 +21,9 @@ enum class Delai : uint8_t {
     YeuxAnime,       // between the frames of the cowboy's strong-hand tell
     MexDent,         // the Mexican's grin before his rest face
 };
-inline constexpr Delai kDelais[] = {Delai::Card,           Delai::Turn,      Delai::Bill,
-                                    Delai::Bouton,         Delai::PlisseMexicain,
-                                    Delai::YeuxCarte,      Delai::YeuxAnime, Delai::MexDent};
+inline constexpr Delai kDelais[] = {Delai::Card,      Delai::Turn,           Delai::Bill,
+                                    Delai::Bouton,    Delai::PlisseMexicain, Delai::YeuxCarte,
+                                    Delai::YeuxAnime, Delai::MexDent};
 
 // The milliseconds of a fixed pause; 0 for a delay setting.
 constexpr int16_t PauseFixe(Delai d) {

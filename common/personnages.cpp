@@ -12,7 +12,8 @@ using M = MinuterieVisage;
 
 // ---- The cowboy.
 constexpr Cadre kPlisseCowboy[] = {{"YeuxPlisses", "VisageYeuxMask"}};
-constexpr Lancement kRalentiCowboy[] = {{M::Cligne, kPremierClin}, {M::Dent, kBouche}, {M::YeuxPlisses, kPlisse}};
+constexpr Lancement kRalentiCowboy[] = {
+    {M::Cligne, kPremierClin}, {M::Dent, kBouche}, {M::YeuxPlisses, kPlisse}};
 // His two tells watch the cards, and only with open eyes.
 constexpr Cadre kYeuxCarte[] = {{"YeuxCarte1", "VisageYeuxMask", Delai::YeuxCarte},
                                 {"YeuxCarte2", "VisageYeuxMask", Delai::YeuxCarte},
@@ -25,12 +26,16 @@ constexpr Cadre kYeuxAnime[] = {{"YeuxAnime1", "VisageYeuxMask", Delai::YeuxAnim
 // ---- The Mexican: a cigar instead of a mouth animation.
 constexpr Cadre kPlisseMex[] = {{"MexYeuxPlis1", "MexYeuxMask", Delai::PlisseMexicain},
                                 {"MexYeuxPlis2", "MexYeuxMask"}};
-constexpr Lancement kRalentiMex[] = {{M::MexCigare, kCigareRepos}, {M::Cligne, kPremierClin}, {M::YeuxPlisses, kPlisse}};
+constexpr Lancement kRalentiMex[] = {
+    {M::MexCigare, kCigareRepos}, {M::Cligne, kPremierClin}, {M::YeuxPlisses, kPlisse}};
 // The drop runs down a frame a tick, by `FrameGoutte`, then the rest face.
-constexpr Cadre kGoutte[] = {{"MexGoutte1", "MexGoutteMask"}, {"MexGoutte2", "MexGoutteMask"},
-                             {"MexGoutte3", "MexGoutteMask"}, {"MexGoutte4", "MexGoutteMask"},
+constexpr Cadre kGoutte[] = {{"MexGoutte1", "MexGoutteMask"},
+                             {"MexGoutte2", "MexGoutteMask"},
+                             {"MexGoutte3", "MexGoutteMask"},
+                             {"MexGoutte4", "MexGoutteMask"},
                              {"MexVisage", "MexVisageMask"}};
-constexpr Cadre kMexDent[] = {{"MexDent1", "MexVisageMask", Delai::MexDent}, {"MexVisage", "MexVisageMask"}};
+constexpr Cadre kMexDent[] = {{"MexDent1", "MexVisageMask", Delai::MexDent},
+                              {"MexVisage", "MexVisageMask"}};
 constexpr PasCigare kCigare[] = {
     {{"MexCigare1", "MexVisageMask"}, kCigareAllume, 1},
     {{"MexCigare2", "MexVisageMask"}, kCigareBouffee, 2},
@@ -43,12 +48,15 @@ constexpr PasCigare kCigare[] = {
 // ---- The girl: her tics need no open eyes, and stay until the eyes or the
 // mouth are drawn again.
 constexpr Cadre kPlisseFille[] = {{"FilleYeuxPlisses", "FilleYeuxMask"}};
-constexpr Lancement kRalentiFille[] = {{M::Dent, kBouche}, {M::Cligne, kPremierClin}, {M::YeuxPlisses, kPlisse}};
+constexpr Lancement kRalentiFille[] = {
+    {M::Dent, kBouche}, {M::Cligne, kPremierClin}, {M::YeuxPlisses, kPlisse}};
 constexpr Cadre kFilleTicYeux[] = {{"FilleYeuxTic", "FilleYeuxMask"}};
 constexpr Cadre kFilleTicBouche[] = {{"FilleBoucheTic", "FilleBoucheMask"}};
 
 static_assert(PersoCowboyFille == kNbPersos, "the girl is the last of the band");
 
+// A sheet a block, its fields in the order of Personnage.
+// clang-format off
 constexpr Personnage kFiches[kNbPersos] = {
     {"Cowboy", "CowboyMask", "Mains", "MainsMask", &Disposition::GeoCowboy,
      {"YeuxPlisses",
@@ -96,6 +104,7 @@ constexpr Personnage kFiches[kNbPersos] = {
      {100, 90, 18, 28},
      ProgressionTous},
 };
+// clang-format on
 
 // The unlock markers in the order they rise; any other value unlocks nothing.
 int Niveau(int16_t marqueur) {
@@ -108,8 +117,9 @@ int Niveau(int16_t marqueur) {
 
 const char* NomMinuterie(MinuterieVisage m) {
     static constexpr const char* kNoms[kNbMinuteriesVisage] = {
-        "TimerCligne",    "TimerDent",   "TimerYeuxPlisses", "TimerYeuxCarte",      "TimerYeuxAnime",
-        "TimerMexCigare", "TimerMexDent", "TimerMexGoutte",  "TimerFilleTicBouche", "TimerFilleTicYeux"};
+        "TimerCligne",         "TimerDent",        "TimerYeuxPlisses", "TimerYeuxCarte",
+        "TimerYeuxAnime",      "TimerMexCigare",   "TimerMexDent",     "TimerMexGoutte",
+        "TimerFilleTicBouche", "TimerFilleTicYeux"};
     return kNoms[static_cast<int>(m)];
 }
 

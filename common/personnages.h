@@ -20,8 +20,16 @@ inline constexpr int kNbPersos = 3;
 // The ten face timers of the table window, in the order of
 // Form1::TimersVisage.
 enum class MinuterieVisage : uint8_t {
-    Cligne, Dent, YeuxPlisses, YeuxCarte, YeuxAnime,
-    MexCigare, MexDent, MexGoutte, FilleTicBouche, FilleTicYeux,
+    Cligne,
+    Dent,
+    YeuxPlisses,
+    YeuxCarte,
+    YeuxAnime,
+    MexCigare,
+    MexDent,
+    MexGoutte,
+    FilleTicBouche,
+    FilleTicYeux,
 };
 inline constexpr int kNbMinuteriesVisage = 10;
 // "TimerCligne", ..., the timer's name on the table window.

@@ -28,7 +28,8 @@ void Form1::AffBackground() {
         const int actuel = PersoValide(p) ? p : kNbPersos;
         for (int k = 1; k <= kNbPersos; ++k) {
             const Medailles& med = FichePerso(k)->medailles;
-            const QImage& m = ImageMagasin(k < actuel ? med.battu : k == actuel ? med.actuel : med.aVenir);
+            const char* nom = k < actuel ? med.battu : k == actuel ? med.actuel : med.aVenir;
+            const QImage& m = ImageMagasin(nom);
             Copie(*Table, d.MedX, d.MedY + (k - 1) * d.MedDY, m.width(), m.height(), m, 0, 0,
                   OpRaster::SrcCopy);
         }

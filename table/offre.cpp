@@ -71,7 +71,8 @@ std::string HorsOffre(Form1& f, const Etat& e, bool attenteOK, Offre* trouvee) {
     const auto tableau = [&](bool relance) -> std::string {
         Picture& montre = relance ? *f.BtnRaise : *f.BtnBet;
         Picture& cache = relance ? *f.BtnBet : *f.BtnRaise;
-        if (!Vu(f, montre) || Vu(f, cache)) return relance ? "the Raise board not alone" : "the Bet board not alone";
+        if (!Vu(f, montre) || Vu(f, cache))
+            return relance ? "the Raise board not alone" : "the Bet board not alone";
         const bool couvert = Vu(f, f.TramePlaque[relance ? 7 : 6]);
         if (couvert != plaques.empty()) return "the board's cover does not follow the plates";
         return "";

@@ -222,7 +222,9 @@ TEST_F(TableEnAttente, TimersTickAndNestedWaitsKeepTheTableRefused) {
 TEST_F(TableEnAttente, NamedWaitsAreToldWithTheirLengthAndDepth) {
     struct Releve : ObservateurAttentes {
         std::vector<std::tuple<Delai, int, int>> vues;
-        void Attente(Delai quoi, int ms, int profondeur) override { vues.emplace_back(quoi, ms, profondeur); }
+        void Attente(Delai quoi, int ms, int profondeur) override {
+            vues.emplace_back(quoi, ms, profondeur);
+        }
     } releve;
     const Reglages avant = EtatDuJeu().reglages;
     EtatDuJeu().reglages.DelayCard = 3;

@@ -102,7 +102,8 @@ TEST_F(Scene, NoOneToDrawForAnyOtherCharacter) {
 
 TEST_F(Scene, HandsOfEachCharacterAndTheGirlsForAnyOtherValue) {
     const std::pair<int16_t, const char*> cas[] = {
-        {1, "Mains"}, {2, "MainsMex"}, {3, "MainsFille"}, {0, "MainsFille"}, {PersoBandeBattue, "MainsFille"}};
+        {1, "Mains"},      {2, "MainsMex"}, {3, "MainsFille"},
+        {0, "MainsFille"}, {PersoBandeBattue, "MainsFille"}};
     Picture& f = *form.FenetreMains;
     for (auto [perso, mains] : cas) {
         partie.PersoCowboy = perso;

@@ -263,7 +263,8 @@ TEST_F(Invariants, EachCharacterRunsItsOwnFaceTimersOnly) {
                 Minuterie& m = *f.TimersVisage[k];
                 m.SetEnabled(true);
                 m.SetInterval(100);
-                EXPECT_EQ(v.ApresHandler().empty(), siens.count(&m) == 1) << "character " << perso << ", timer " << k;
+                EXPECT_EQ(v.ApresHandler().empty(), siens.count(&m) == 1)
+                    << "character " << perso << ", timer " << k;
                 m.SetInterval(0);
                 m.SetEnabled(false);
             }

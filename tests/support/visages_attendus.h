@@ -21,16 +21,22 @@ struct VisageAttendu {
 
 inline const VisageAttendu kVisagesAttendus[] = {
     {1,
-     {{&Form1::TimerCligne, 1500, 1500}, {&Form1::TimerDent, 8000, 1000}, {&Form1::TimerYeuxPlisses, 10000, 5000}},
+     {{&Form1::TimerCligne, 1500, 1500},
+      {&Form1::TimerDent, 8000, 1000},
+      {&Form1::TimerYeuxPlisses, 10000, 5000}},
      &Form1::TimerYeuxCarte,
      &Form1::TimerYeuxAnime},
     // The Mexican has a cigar instead of a mouth animation.
     {2,
-     {{&Form1::TimerMexCigare, 10000, 5000}, {&Form1::TimerCligne, 1500, 1500}, {&Form1::TimerYeuxPlisses, 10000, 5000}},
+     {{&Form1::TimerMexCigare, 10000, 5000},
+      {&Form1::TimerCligne, 1500, 1500},
+      {&Form1::TimerYeuxPlisses, 10000, 5000}},
      &Form1::TimerMexGoutte,
      &Form1::TimerMexDent},
     {3,
-     {{&Form1::TimerDent, 8000, 1000}, {&Form1::TimerCligne, 1500, 1500}, {&Form1::TimerYeuxPlisses, 10000, 5000}},
+     {{&Form1::TimerDent, 8000, 1000},
+      {&Form1::TimerCligne, 1500, 1500},
+      {&Form1::TimerYeuxPlisses, 10000, 5000}},
      &Form1::TimerFilleTicYeux,
      &Form1::TimerFilleTicBouche},
 };

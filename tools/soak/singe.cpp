@@ -228,8 +228,9 @@ void Singe::Signale() {
         // Long delays typed into the options serve one handler, then small
         // ones come back.
         const Reglages& d = DelaisEnForce();
-        if (HandlersEnCours() == 0 &&
-            (d.DelayCard > kCarteTropLong || d.DelayTurn > kTourTropLong || d.DelayBill > kBilletTropLong))
+        const bool tropLongs =
+            d.DelayCard > kCarteTropLong || d.DelayTurn > kTourTropLong || d.DelayBill > kBilletTropLong;
+        if (HandlersEnCours() == 0 && tropLongs)
             TireDelais();
     } else {
         garde_.Occupe(DureeHandler(DelaisEnForce()));

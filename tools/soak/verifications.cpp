@@ -291,8 +291,8 @@ std::string Verificateur::Minuteries() const {
     for (int k = 0; k < kNbMinuteriesVisage; ++k) {
         const Minuterie& m = *f_.TimersVisage[k];
         if (m.Enabled() && m.Interval() > 0 && !(siens & (1u << k)))
-            return std::string(NomMinuterie(MinuterieVisage(k))) + " runs (" + std::to_string(m.Interval()) +
-                   " ms) for character " + std::to_string(perso);
+            return std::string(NomMinuterie(MinuterieVisage(k))) + " runs (" +
+                   std::to_string(m.Interval()) + " ms) for character " + std::to_string(perso);
     }
     return "";
 }
