@@ -2,6 +2,7 @@
 // DelayCard apart, OK offered in Draw's place.
 #include <QElapsedTimer>
 
+#include "render/offres.h"
 #include "table_dessin.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(Revelation, CardsLaidOnACleanBoardInFrontAndOKOffered) {
     EXPECT_EQ(form.Table->children().last(), &jeu) << "in front of every other element";
     for (Picture* c : {form.TrameCall, form.TrameCheck, form.TrameFold, form.TramePass})
         EXPECT_TRUE(c->Visible());
-    for (int i : {0, 1, 2, 6, 7}) EXPECT_TRUE(form.TramePlaque[i].Visible()) << i;
+    for (int i : kTramesPlaques) EXPECT_TRUE(form.TramePlaque[i].Visible()) << i;
     EXPECT_FALSE(form.BtnDrawUp->Visible());
     EXPECT_TRUE(form.BtnOKUp->Visible());
     EXPECT_FALSE(form.TrameOK->Visible());

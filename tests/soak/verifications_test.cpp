@@ -120,14 +120,22 @@ TEST_F(Invariants, ADrawnCardAlreadyHeldIsCaughtWhenDrawn) {
     EXPECT_EQ(v.ApresHandler(), "the player drew 5H, already held by the opponent in this hand");
 }
 
-TEST_F(Invariants, TheMoneyIsAlsoCheckedAtTheFlowsEventsInsideAHandler) {
+// A table checked by hand rather than by the driver: a game of $400 each.
+struct TableVerifiee {
     Form1 f;
-    Verificateur v(f);
-    E() = Etat{};
-    E().argent = {400, 400, 0};
-    for (Picture* barre : {f.PlayerMoneyBar, f.CowboyMoneyBar, f.PotMoneyBar}) barre->Show();
-    f.MontreArgent();
-    v.DebutPartie();
+    Verificateur v{f};
+    TableVerifiee() {
+        EtatDuJeu() = Etat{};
+        EtatDuJeu().argent = {400, 400, 0};
+        for (Picture* barre : {f.PlayerMoneyBar, f.CowboyMoneyBar, f.PotMoneyBar}) barre->Show();
+        f.MontreArgent();
+        v.DebutPartie();
+    }
+};
+
+TEST_F(Invariants, TheMoneyIsAlsoCheckedAtTheFlowsEventsInsideAHandler) {
+    TableVerifiee t;
+    Verificateur& v = t.v;
     EXPECT_EQ(v.ApresHandler(), "");
     // A sentence said while a payment is written to the amounts only.
     E().argent.player -= 20;
@@ -247,13 +255,8 @@ TEST_F(Invariants, OnlyTheCurrentCharactersFaceTimersRun) {
 // Each character may run its own face timers, by the tests' account of its
 // face, and no other; the girl's stay allowed once the band is beaten.
 TEST_F(Invariants, EachCharacterRunsItsOwnFaceTimersOnly) {
-    Form1 f;
-    Verificateur v(f);
-    E() = Etat{};
-    E().argent = {400, 400, 0};
-    for (Picture* barre : {f.PlayerMoneyBar, f.CowboyMoneyBar, f.PotMoneyBar}) barre->Show();
-    f.MontreArgent();
-    v.DebutPartie();
+    TableVerifiee t;
+    Form1& f = t.f;
     for (const VisageAttendu& a : kVisagesAttendus) {
         std::set<Minuterie*> siens{f.*a.faible, f.*a.fort};
         for (const VisageAttendu::Lancement& l : a.ralenti) siens.insert(f.*l.timer);
@@ -263,7 +266,7 @@ TEST_F(Invariants, EachCharacterRunsItsOwnFaceTimersOnly) {
                 Minuterie& m = *f.TimersVisage[k];
                 m.SetEnabled(true);
                 m.SetInterval(100);
-                EXPECT_EQ(v.ApresHandler().empty(), siens.count(&m) == 1)
+                EXPECT_EQ(t.v.ApresHandler().empty(), siens.count(&m) == 1)
                     << "character " << perso << ", timer " << k;
                 m.SetInterval(0);
                 m.SetEnabled(false);

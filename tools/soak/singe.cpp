@@ -23,6 +23,7 @@
 #include "pilote.h"
 #include "platform/minuterie.h"
 #include "render/form1.h"
+#include "render/offres.h"
 #include "shell/about.h"
 #include "shell/aide.h"
 #include "shell/choose.h"
@@ -95,7 +96,7 @@ std::string NomSurTable(const Form1& f, const QWidget* w) {
         {f.PotMoneyBar, "PotMoneyBar"}, {f.Table, "the table"}, {f.menuBar(), "the menu bar"},
     };
     for (; w; w = w->parentWidget()) {
-        for (int i : {0, 1, 2, 6, 7})
+        for (int i : kTramesPlaques)
             if (w == &f.TramePlaque[i]) return "TramePlaque(" + std::to_string(i) + ")";
         for (const auto& [controle, nom] : controles)
             if (w == controle) return nom;
