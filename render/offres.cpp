@@ -6,15 +6,22 @@
 
 namespace {
 
-// The plate rule: the plates the money allows, and both boards' covers
-// open while one is left; then the board that says what the plates do.
+// The board that says what the plates do, and the plate rule: the plates
+// the money allows, and the boards' covers shown when no plate is left.
+// While a plate is left, the covers of the Raise board and of the board
+// shown are opened; a raise leaves the hidden Bet board's cover as it is
+// (every cover set on a hidden board still makes Qt work out again which
+// controls hide the table). The other board goes first, so that its cover
+// is never drawn on its way out.
 void PlaquesEtTableau(Form1& f, bool relance) {
+    (relance ? f.BtnBet : f.BtnRaise)->Hide();
     const Etat& e = EtatDuJeu();
     const Plaques plaques = RegleDesPlaques(e.mises.MiseCourante, e.argent.player, e.argent.cowboy);
-    for (int i : kTramesPlaques)
-        f.TramePlaque[i].SetVisible(i < 3 ? plaques.couvertes[i] : plaques.tableauxCouverts);
-    f.BtnBet->SetVisible(!relance);
-    f.BtnRaise->SetVisible(relance);
+    for (int i : kTramesPlaques) {
+        const bool couverte = i < 3 ? plaques.couvertes[i] : plaques.tableauxCouverts;
+        if (couverte || i != 6 || !relance) f.TramePlaque[i].SetVisible(couverte);
+    }
+    (relance ? f.BtnRaise : f.BtnBet)->Show();
 }
 
 // The cards take no click and their frame is hidden, outside the draw.
@@ -23,64 +30,68 @@ void SansTirage(Form1& f) {
     for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(false);
 }
 
-// Check in Call's place, Fold in Pass's, or the other way round.
-void Paires(Form1& f, bool check, bool fold) {
-    f.BtnCheckUp->SetVisible(check);
-    f.BtnCallUp->SetVisible(!check);
-    f.BtnFoldUp->SetVisible(fold);
-    f.BtnPassUp->SetVisible(!fold);
-}
+// Each offer hides first the buttons that go, then sets the covers, then
+// shows the buttons that come: a cover changed on a shown button would be
+// painted on its way in or out for nothing.
 
 void Rien(Form1& f) {
+    for (Picture* b : {f.BtnCheckUp, f.BtnFoldUp, f.BtnRaise}) b->Hide();
     for (Picture* c : {f.TrameOK, f.TrameDraw, f.TrameCall, f.TrameFold, f.TrameCheck, f.TramePass})
         c->Show();
     CouvrePlaques(f);
-    Paires(f, false, false);
-    f.BtnRaise->Hide();
-    f.BtnBet->Show();
+    for (Picture* b : {f.BtnCallUp, f.BtnPassUp, f.BtnBet}) b->Show();
     SansTirage(f);
 }
 
 void Ouverture(Form1& f) {
-    Paires(f, false, false);
+    f.BtnCheckUp->Hide();
+    f.BtnFoldUp->Hide();
     f.TrameCall->Show();
     f.TramePass->Hide();
+    f.BtnCallUp->Show();
+    f.BtnPassUp->Show();
     PlaquesEtTableau(f, false);
     SansTirage(f);
 }
 
 void Check(Form1& f) {
-    Paires(f, true, true);
+    f.BtnCallUp->Hide();
+    f.BtnPassUp->Hide();
     f.TrameCheck->Hide();
     f.TrameFold->Show();
+    f.BtnCheckUp->Show();
+    f.BtnFoldUp->Show();
     PlaquesEtTableau(f, false);
     SansTirage(f);
 }
 
 void ReponseMise(Form1& f) {
-    Paires(f, false, true);
+    f.BtnCheckUp->Hide();
+    f.BtnPassUp->Hide();
     f.TrameCall->Hide();
     f.TrameFold->Hide();
+    f.BtnCallUp->Show();
+    f.BtnFoldUp->Show();
     PlaquesEtTableau(f, true);
     SansTirage(f);
 }
 
 void Tirage(Form1& f) {
     f.BtnCheckUp->Hide();
-    f.BtnCallUp->Show();
+    f.BtnOKUp->Hide();
     for (Picture* c : {f.TrameCall, f.TramePass, f.TrameFold}) c->Show();
     CouvrePlaques(f);
-    f.BtnOKUp->Hide();
-    f.BtnDrawUp->Show();
     f.TrameDraw->Hide();
+    f.BtnCallUp->Show();
+    f.BtnDrawUp->Show();
     for (Picture* c : f.Cards) c->SetEnabled(true);
     for (int i = 0; i < 3; ++i) f.Line1[i].SetVisible(true);
 }
 
 void OK(Form1& f) {
     f.BtnDrawUp->Hide();
-    f.BtnOKUp->Show();
     f.TrameOK->Hide();
+    f.BtnOKUp->Show();
     SansTirage(f);
 }
 
