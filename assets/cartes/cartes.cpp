@@ -174,6 +174,34 @@ QPainterPath CheminAjuste(const QPainterPath& brut, const QFont& policeDemandee,
     return t.map(brut);
 }
 
+QPainterPath DixEtroit(const QFont& police, const QRectF& boite, const FormeDix& forme) {
+    QFont etroite = PoliceNonHintee(police);
+    etroite.setStretch(QFont::Condensed);
+    QPainterPath un, zero;
+    un.addText(0, 0, etroite, QStringLiteral("1"));
+    zero.addText(0, 0, etroite, QStringLiteral("0"));
+    const QRectF b = un.boundingRect();
+    // The stem: the glyph's ink halfway up.
+    QPainterPath tranche;
+    tranche.addRect(QRectF(b.left() - 1, b.center().y() - 0.01, b.width() + 2, 0.02));
+    const QRectF tige = un.intersected(tranche).boundingRect();
+    // The foot: whatever sticks out of the stem near the baseline, cut to
+    // its reach.
+    const qreal pied = b.bottom() - 0.2 * b.height();
+    const qreal gauche = tige.left() - forme.piedDuUn * tige.width();
+    const qreal droite = tige.right() + forme.piedDuUn * tige.width();
+    QPainterPath ailes;
+    if (gauche > b.left()) ailes.addRect(QRectF(b.left() - 1, pied, gauche - b.left() + 1, b.height()));
+    if (droite < b.right()) ailes.addRect(QRectF(droite, pied, b.right() - droite + 1, b.height()));
+    un = un.subtracted(ailes);
+    zero.translate(tige.right() + forme.ecart * tige.width() - zero.boundingRect().left(), 0);
+    // Squeezed, the strokes come out thinner than the letters' own: each is
+    // widened by drawing the pair twice, a little apart.
+    const QPainterPath dix =
+        CheminAjuste(un.united(zero), etroite, boite.adjusted(0, 0, -forme.gras, 0));
+    return dix.united(dix.translated(forme.gras, 0));
+}
+
 QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF& boite) {
     QPainterPath brut;
     brut.addText(0, 0, PoliceNonHintee(police), texte);

@@ -23,43 +23,13 @@ struct Index {
     std::array<QPainterPath, 13> rangs;
 };
 
-// "10" in narrow digits, so that it takes no more width than a letter: a
-// condensed 0, and a 1 without its foot standing close to it. In the full
-// face the pair filled the whole strip, from the card's edge to its first
-// pip.
-QPainterPath DixEtroit(const QFont& police, const QRectF& boite) {
-    QFont etroite = PoliceNonHintee(police);
-    etroite.setStretch(QFont::Condensed);
-    QPainterPath un, zero;
-    un.addText(0, 0, etroite, QStringLiteral("1"));
-    zero.addText(0, 0, etroite, QStringLiteral("0"));
-    const QRectF b = un.boundingRect();
-    // The stem: the glyph's ink halfway up.
-    QPainterPath tranche;
-    tranche.addRect(QRectF(b.left() - 1, b.center().y() - 0.01, b.width() + 2, 0.02));
-    const QRectF tige = un.intersected(tranche).boundingRect();
-    // The foot: whatever sticks out of the stem near the baseline.
-    const qreal pied = b.bottom() - 0.2 * b.height();
-    QPainterPath ailes;
-    ailes.addRect(QRectF(b.left() - 1, pied, tige.left() - b.left() + 1, b.height()));
-    ailes.addRect(QRectF(tige.right(), pied, b.right() - tige.right() + 1, b.height()));
-    un = un.subtracted(ailes);
-    // As far from the stem as the stem is wide.
-    zero.translate(tige.right() + 0.5 * tige.width() - zero.boundingRect().left(), 0);
-    // Squeezed, the strokes come out thinner than the letters' own: each is
-    // widened by drawing the pair twice, a little apart.
-    constexpr qreal gras = 0.4;
-    const QPainterPath dix = CheminAjuste(un.united(zero), etroite, boite.adjusted(0, 0, -gras, 0));
-    return dix.united(dix.translated(gras, 0));
-}
-
 const Index& Indices() {
     static const Index idx = [] {
         Index i;
         QFont f(Polices().sans, 20, QFont::Bold);
         for (int v = 1; v <= 13; ++v)
             i.rangs[static_cast<size_t>(v - 1)] = TexteAjuste(TexteRang(v), f, QRectF(1.5, 4, 12, 10));
-        i.rangs[9] = DixEtroit(f, QRectF(3, 4, 9, 10));
+        i.rangs[9] = DixEtroit(f, QRectF(3, 4, 9, 10), {.piedDuUn = 0, .ecart = 0.5, .gras = 0.4});
         return i;
     }();
     return idx;

@@ -29,6 +29,10 @@ const std::array<QPainterPath, 13>& Rangs() {
         f.setStretch(QFont::Condensed);
         for (int v = 1; v <= 13; ++v)
             r[static_cast<size_t>(v - 1)] = TexteAjuste(TexteRang(v), f, QRectF(3.5, 4.5, 10.5, 10));
+        // The "10" no wider than the other digits: the 1 keeps a short slab
+        // foot, and the box puts the 1's stem, the 0's sides and the 0's
+        // counter each on a whole pixel column, so that the 0 stays open.
+        r[9] = DixEtroit(f, QRectF(5.9, 4.5, 6.4, 10), {.piedDuUn = 0.3, .ecart = 0.8, .gras = 0.2});
         return r;
     }();
     return rangs;

@@ -77,6 +77,17 @@ QPainterPath TexteAjuste(const QString& texte, const QFont& police, const QRectF
 QPainterPath CheminAjuste(const QPainterPath& brut, const QFont& police, const QRectF& boite);
 QFont PoliceNonHintee(const QFont& police);
 
+// "10" in narrow digits, so that it takes no more width than a single
+// character: a condensed 0 close beside a 1, fitted to `boite` as a text
+// is. In the full face the pair fills the corner strip from the card's
+// edge to its first pip.
+struct FormeDix {
+    qreal piedDuUn;  // reach of the 1's foot beyond its stem, in stem widths
+    qreal ecart;     // from the 1's stem to the 0, in stem widths
+    qreal gras;      // how far each stroke is widened after the squeeze
+};
+QPainterPath DixEtroit(const QFont& police, const QRectF& boite, const FormeDix& forme);
+
 // A blank card: kFeutre corners, rounded body filled by `fond`, 1-px border.
 // `fond` may paint the whole cell; the corners and border are laid over it
 // afterwards (no clip path, which would push every fill to the threads).

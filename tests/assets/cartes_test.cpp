@@ -203,23 +203,25 @@ Marges MargesDuRang(const QImage& c) {
     return {premiere - 1, pip - derniere - 1};
 }
 
-// On the Typical faces the "10", two digits where the other ranks have one,
-// keeps as much clear card beside it as the number cards: from the border
-// as 2 to 9, and from the first pip as 4 to 9, whose first pip stands where
-// its own does.
+// In both decks the "10", two digits where the other ranks have one, keeps
+// as much clear card beside it as the number cards: from the border as 2 to
+// 9, and from the first pip as 4 to 9, whose first pip stands where its own
+// does.
 TEST(CartesFeuilles, LeDixTientDansSonCoinCommeLesAutresChiffres) {
-    for (int s = 1; s <= 4; ++s) {
-        SCOPED_TRACE("s=" + std::to_string(s));
-        int gauche = kL, droite = kL;
-        for (int v = 2; v <= 9; ++v) {
-            const Marges m = MargesDuRang(Cellule(Typique(), v, s));
-            gauche = std::min(gauche, m.gauche);
-            if (v >= 4) droite = std::min(droite, m.droite);
+    for (const Feuille& f : kFeuilles) {
+        for (int s = 1; s <= 4; ++s) {
+            SCOPED_TRACE(std::string(f.nom) + " s=" + std::to_string(s));
+            int gauche = kL, droite = kL;
+            for (int v = 2; v <= 9; ++v) {
+                const Marges m = MargesDuRang(Cellule(f.image(), v, s));
+                gauche = std::min(gauche, m.gauche);
+                if (v >= 4) droite = std::min(droite, m.droite);
+            }
+            ASSERT_GT(gauche, 0);
+            const Marges dix = MargesDuRang(Cellule(f.image(), 10, s));
+            EXPECT_GE(dix.gauche, gauche);
+            EXPECT_GE(dix.droite, droite);
         }
-        ASSERT_GT(gauche, 0);
-        const Marges dix = MargesDuRang(Cellule(Typique(), 10, s));
-        EXPECT_GE(dix.gauche, gauche);
-        EXPECT_GE(dix.droite, droite);
     }
 }
 
