@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "chronologie.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "platform/fenetre_table.h"
@@ -99,6 +101,7 @@ inline const Main RienPoids{{{13, 3}, {11, 1}, {9, 2}, {2, 1}, {3, 1}}};  // by 
 inline const Main Suite{{{2, 2}, {3, 4}, {6, 4}, {4, 4}, {5, 1}}};       // a straight: keeps all
 inline const Main PaireAs{{{1, 1}, {1, 2}, {13, 3}, {9, 4}, {4, 1}}};
 inline const Main Carre{{{10, 1}, {10, 2}, {10, 3}, {10, 4}, {6, 1}}};
+inline const Main QuatreAs{{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {13, 2}}};  // drawn new
 // The player's.
 inline const Main RienJoueur{{{13, 1}, {11, 2}, {9, 3}, {5, 4}, {3, 2}}};
 inline const Main SuiteJoueur{{{3, 3}, {4, 2}, {5, 3}, {6, 3}, {7, 2}}};  // 3 to 7
@@ -225,6 +228,11 @@ protected:
     // `ensuite` scripts the draws that follow the deal (the opening).
     void DonneAvec(int player, int cowboy, bool joueurOuvre, const Main& mainCowboy,
                    const Main& mainPlayer, const Tirages& ensuite = {}) {
+        AvantDonne(player, cowboy, joueurOuvre);
+        Distribue(mainCowboy, mainPlayer, ensuite);
+    }
+    // The two halves: the game and the money, then the deal.
+    void AvantDonne(int player, int cowboy, bool joueurOuvre) {
         {
             HasardSuite s;
             NouvelEntrainement();
@@ -232,14 +240,56 @@ protected:
         A().player = player;
         A().cowboy = cowboy;
         A().pot = 0;
-        f.MontreArgent();
+        RedessineArgent();
         M().ParleEnPremier = joueurOuvre ? 0 : 1;  // the deal turns it over
+    }
+    // The captions, the piles and the heap as the money of the state shows
+    // them (the heap empty, or two bills for any pot).
+    void RedessineArgent() {
+        f.MontreArgent();
+        f.RecopieTable(*f.FenetrePot);
+        f.RecopieTable(*f.PileBilletsPlayer);
+        f.RecopieTable(*f.PileBilletsCowboy);
+        HasardSuite s;
+        f.ConstruitPiles();
+        if (A().pot > 0) f.AddBilletsPot(2);
+    }
+    void Distribue(const Main& mainCowboy, const Main& mainPlayer, const Tirages& ensuite = {}) {
         Tirages t;
         t.Donne(mainCowboy, mainPlayer);
         t.v.insert(t.v.end(), ensuite.v.begin(), ensuite.v.end());
         HasardSuite s(t.v, 99);
         Execute(f.Table, Acces::Seul, [this] { jeu->NouvelleMise(); });
         EXPECT_EQ(s.Restants(), 0u);
+    }
+
+    // The timeline of `action` (chronologie.h) run with small distinct
+    // delays: card 3 ms, turn 7, bill 1. OK is pressed at each showdown and
+    // each message box closed, each with a row; the last row tells the offer
+    // the flow leaves the player (or why the table shows none). A deal that
+    // follows is one row unless `donnesEnEntier`.
+    std::vector<std::string> Deroule(const std::function<void()>& action, bool donnesEnEntier = false) {
+        Reglages& r = E().reglages;
+        r.DelayCard = 3;
+        r.DelayTurn = 7;
+        r.DelayBill = 1;
+        std::vector<std::string> lignes;
+        {
+            Chronologie c(f, *jeu);
+            c.donnesResumees = !donnesEnEntier;
+            SurAffichage boites([&](QWidget& w) {
+                if (auto* boite = qobject_cast<QMessageBox*>(&w))
+                    c.Note("box:'" + boite->windowTitle().toStdString() + "'");
+            });
+            RepondOK ok([&](Form1&) { c.Note("OK"); });
+            action();
+            Offre offre;
+            const std::string ecart = HorsOffre(f, E(), false, &offre);
+            c.Note("player:" + (ecart.empty() ? std::string(NomOffre(offre)) : ecart));
+            lignes = c.Lignes();
+        }
+        r.DelayCard = r.DelayTurn = r.DelayBill = 0;
+        return lignes;
     }
 
     // A training game whose hand stands at the second betting turn with

@@ -10,8 +10,6 @@ namespace {
 using Tirage_ = TableDeJeu;
 using B = BoutonTable;
 
-const Main QuatreAs{{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {13, 2}}};
-
 bool Contient(const Main& m, Carte c) { return std::find(m.begin(), m.end(), c) != m.end(); }
 
 TEST_F(Tirage_, OpponentDrawingFirstKeepsNothingAndArmsItsTellOnTheOldHand) {
@@ -29,12 +27,12 @@ TEST_F(Tirage_, OpponentDrawingFirstKeepsNothingAndArmsItsTellOnTheOldHand) {
     t.Choix().Valeur(R(99)).Valeur(R(99));      // keep choice; no bluff, no weight
     t.Choix();                                  // the keep choice it follows
     t.Valeur(R(50)).Valeur(R(99)).Remplit(2);   // a tell: drawn, big-pair test, delay
-    t.Main(QuatreAs);                           // five new cards, positions 1 to 5
+    t.Main(mains::QuatreAs);                    // five new cards, positions 1 to 5
     HasardScript s(t.v);
     const auto dites = ParolesDe(B::Call);
     EXPECT_EQ(dites, std::vector<std::string>{"I want 5 cards"});
     EXPECT_EQ(E().donne.GardeCowboy, "");
-    EXPECT_EQ(E().donne.CartesCowboy, QuatreAs);
+    EXPECT_EQ(E().donne.CartesCowboy, mains::QuatreAs);
     // The tell judged the hand before the new cards: nothing, the weak tell.
     EXPECT_GT(f.TimerYeuxCarte->Interval(), 0);
     EXPECT_EQ(f.TimerYeuxAnime->Interval(), 0);
@@ -63,7 +61,7 @@ TEST_F(Tirage_, OpponentDrawingSecondArmsItsTellOnTheNewHand) {
     Tirages t;
     for (int i = 0; i < 4; ++i) t.Carte(nouvelles[i]);  // the player's four new cards
     t.Choix().Valeur(R(99)).Valeur(R(99)).Choix();      // no bluff, no weight
-    t.Main(QuatreAs);
+    t.Main(mains::QuatreAs);
     t.Valeur(R(50)).Valeur(R(99)).Remplit(2);           // the tell, on the new hand
     HasardScript s(t.v);
     const auto dites = ParolesDe(B::Draw);
@@ -75,7 +73,7 @@ TEST_F(Tirage_, OpponentDrawingSecondArmsItsTellOnTheNewHand) {
     EXPECT_EQ(d.CartesPlayer[2], nouvelles[2]);
     EXPECT_EQ(d.CartesPlayer[3], mains::RienJoueur[3]) << "the unmarked card stays";
     EXPECT_EQ(d.CartesPlayer[4], nouvelles[3]);
-    EXPECT_EQ(d.CartesCowboy, QuatreAs);
+    EXPECT_EQ(d.CartesCowboy, mains::QuatreAs);
     EXPECT_EQ(f.TimerYeuxAnime->Interval() > 0, true) << "four Aces: the strong tell";
     EXPECT_EQ(f.TimerYeuxCarte->Interval(), 0);
     // The player opens the second turn: Pass (a check) and the plates.
