@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "render/attendre.h"
 #include "render/form1.h"
 
 // Records the surface of a picture window at every paint, skipping repeats,
@@ -44,6 +45,17 @@ protected:
 private:
     Picture& w_;
     QElapsedTimer chrono_;
+};
+
+// The named waits made while it lives, in order: "YeuxCarte 150".
+class PausesVues : public ObservateurAttentes {
+public:
+    PausesVues() { ObserveAttentes(this); }
+    ~PausesVues() override { ObserveAttentes(nullptr); }
+    void Attente(Delai quoi, int ms, int) override {
+        vues.push_back(std::string(NomDelai(quoi)) + " " + std::to_string(ms));
+    }
+    std::vector<std::string> vues;
 };
 
 // `vu` shows the face picture `image` where `masque` is black and `avant`

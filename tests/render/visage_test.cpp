@@ -195,11 +195,13 @@ TEST_F(Visage, SquintOnlyOverOpenEyesAndTheNextBlinkPaintsOverIt) {
 
 TEST_F(Visage, MexicanSquintsInTwoFrames200MsApart) {
     Face(2);
+    PausesVues pauses;
     {
         HasardScript h{0.25};
         form.TimerYeuxPlisses_Timer();
     }
     FramesSont({{"MexYeuxPlis1", "MexYeuxMask"}, {"MexYeuxPlis2", "MexYeuxMask"}});
+    EXPECT_EQ(pauses.vues, std::vector<std::string>{"PlisseMexicain 200"});
     EXPECT_GE(film->instants[1] - film->instants[0], 199);
     EXPECT_EQ(form.TimerYeuxPlisses->Interval(), 7500);
     EXPECT_TRUE(Porte(Vu(), "MexYeuxPlis2", "MexYeuxMask", fond));
@@ -299,11 +301,15 @@ TEST_F(Visage, TellsWithPausesPlayTheirFramesThenStop) {
     for (const Cas& c : cas) {
         Face(c.perso);
         c.timer->SetInterval(20000);
+        PausesVues pauses;
         {
             HasardScript aucun;
             (form.*c.tick)();
         }
         FramesSont(c.frames);
+        // One pause between two frames, of exactly its length.
+        ASSERT_EQ(pauses.vues.size(), c.frames.size() - 1);
+        for (const std::string& p : pauses.vues) EXPECT_EQ(p.substr(p.find(' ') + 1), std::to_string(c.pause));
         for (size_t i = 1; i < film->instants.size(); ++i)
             EXPECT_GE(film->instants[i] - film->instants[i - 1], c.pause - 1);
         EXPECT_EQ(c.timer->Interval(), 0);
