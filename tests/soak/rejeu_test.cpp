@@ -1,15 +1,19 @@
 // Replays: the actions and values files as the driver reads and writes
 // them, a soak's dump that replays to the same trace, the same replay twice
-// byte for byte, a short hand-written replay against its expected trace,
-// and the errors that stop a replay.
+// byte for byte, a short hand-written replay against its expected trace
+// (its waits included), and the errors that stop a replay.
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
+#include "common/etat.h"
 #include "hasards.h"
 #include "pilote.h"
 #include "platform/minuterie.h"
+#include "render/attendre.h"
 
 namespace {
 
@@ -145,6 +149,31 @@ TEST(Replay, ACardClickedTwiceBeforeDrawIsNotDrawn) {
     const std::string apres = "\"after\":\"draw 4 5\"";
     attendue.replace(attendue.find(apres), apres.size(), "\"after\":\"draw 3 4 3 5\"");
     EXPECT_EQ(r.trace, attendue);
+}
+
+// The flow's waits are traced with the delay they name; a face timer's pause
+// comes when the clock lets it tick, and would make a soak's trace differ
+// from its replay's.
+TEST(Trace, TheFlowsWaitsAreTracedNotAFaceTimersPauses) {
+    const Reglages avant = EtatDuJeu().reglages;
+    EtatDuJeu().reglages.DelayCard = 0;
+    std::ostringstream sortie;
+    Trace trace(sortie);
+    ObserveAttentes(&trace);
+    Attendre(Delai::Card);
+    Minuterie tell(nullptr);
+    tell.SurTick([&tell] {
+        Attendre(Delai::YeuxAnime);
+        tell.SetInterval(0);
+    });
+    tell.SetInterval(1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tell.Ticks() > 0; }, 10000));
+    Attendre(Delai::MexDent);
+    ObserveAttentes(nullptr);
+    EtatDuJeu().reglages = avant;
+    EXPECT_EQ(sortie.str(),
+              "{\"event\":\"wait\",\"delay\":\"DelayCard\"}\n"
+              "{\"event\":\"wait\",\"delay\":\"MexDent\",\"ms\":100}\n");
 }
 
 TEST(Replay, AProgressionLineLocksTheCharactersOfTheSetUpDialog) {

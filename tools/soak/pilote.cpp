@@ -199,7 +199,10 @@ std::optional<ActionJoueur> ScriptActions::Suivante(const Situation&, std::strin
 
 Pilote::Pilote(SourceActions& source, OptionsPilote options)
     : source_(source), options_(std::move(options)) {
-    if (options_.trace) trace_ = std::make_unique<Trace>(*options_.trace);
+    if (options_.trace) {
+        trace_ = std::make_unique<Trace>(*options_.trace);
+        ObserveAttentes(trace_.get());
+    }
     sonde_.setInterval(0);
     QObject::connect(&sonde_, &QTimer::timeout, [this] { Sonde(); });
     sondeModale_.setInterval(0);
@@ -207,6 +210,7 @@ Pilote::Pilote(SourceActions& source, OptionsPilote options)
 }
 
 Pilote::~Pilote() {
+    if (trace_) ObserveAttentes(nullptr);
     if (table_) table_->jeu.observateur = nullptr;
 }
 

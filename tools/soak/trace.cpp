@@ -1,6 +1,8 @@
 #include "trace.h"
 
+#include "common/durees.h"
 #include "common/etat.h"
+#include "platform/minuterie.h"
 
 namespace {
 
@@ -119,6 +121,15 @@ void Trace::FinPartie() {
        << "\",\"hands\":" << p.NbCoups << ",\"outcome\":\"" << suite << "\",\"mode\":\""
        << Mode(p.ModeTournoi) << "\",\"progression\":" << e.reglages.Progression
        << "}\n";
+}
+
+void Trace::Attente(Delai quoi, int ms, int) {
+    // A face timer pauses when the clock lets it tick: that is not the
+    // flow's, and a replay, whose faces never move, would not have it.
+    if (Minuterie::TicksEnCours() > 0) return;
+    o_ << "{\"event\":\"wait\",\"delay\":\"" << NomDelai(quoi) << '"';
+    if (PauseFixe(quoi) > 0) o_ << ",\"ms\":" << ms;
+    o_ << "}\n";
 }
 
 void Trace::Montants(std::string_view action) {

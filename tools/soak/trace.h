@@ -1,7 +1,8 @@
 // The trace of a run in JSON Lines: one object a line, one line per event
-// of the flow in the order the flow makes them, what the player is offered
-// wherever the flow waits, and the three amounts after every handler of the
-// player. tools/soak/README.md lists the objects.
+// of the flow and per timed wait of the flow in the order the flow makes
+// them, what the player is offered wherever the flow waits, and the three
+// amounts after every handler of the player. tools/soak/README.md lists the
+// objects.
 #pragma once
 
 #include <ostream>
@@ -10,9 +11,11 @@
 #include <vector>
 
 #include "common/cartes.h"
+#include "render/attendre.h"
 #include "table/jeu.h"
 
-class Trace : public ObservateurJeu {
+// Its waits are told only once it is attached to them (ObserveAttentes).
+class Trace : public ObservateurJeu, public ObservateurAttentes {
 public:
     explicit Trace(std::ostream& sortie) : o_(sortie) {}
 
@@ -23,6 +26,8 @@ public:
     void Abattage(bool cowboyGagne) override;
     void PotPaye(bool auCowboy) override;
     void FinPartie() override;
+    // A timed wait of the flow: its delay's name, and a fixed pause's length.
+    void Attente(Delai quoi, int ms, int profondeur) override;
 
     // A fresh table in one language.
     void Table(bool francais);
