@@ -38,6 +38,12 @@ Lignes Donne(const std::string& premiere, int p, int c, int pot) {
 }
 const char* const kPremiereCarte = "card offer:- cards:b.... hands:-";
 
+// The first row where the last hand left the player's faces up, the
+// opponent's five cards in its hands and no medallion.
+std::string Debut(const std::string& offre, const std::string& argent) {
+    return "start offer:" + offre + " bubble:- cards:fffff them:- hands:5 face:rest frame:off meds:--- " + argent;
+}
+
 // The opponent speaks: its bubble for one turn; where it speaks first in a
 // hand, after a pause of one turn.
 Lignes Parle(const std::string& phrase) { return {"say:'" + phrase + "'", "turn bubble:'" + phrase + "'"}; }
@@ -100,8 +106,7 @@ TEST_F(Chrono_, DealByOpener) {
         choix.risk = c.risk;
         AvantDonne(c.player, c.cowboy, c.joueurOuvre);
         const Lignes vues = Deroule([&] { Distribue(mains::Rien, mains::RienJoueur); }, true);
-        Verifie(vues, Lignes{"start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                             "frame:off meds:--- P" + Dollars(c.player) + " C" + Dollars(c.cowboy) + " pot$0"} +
+        Verifie(vues, Lignes{Debut("pass,$50,$20,$10", "P" + Dollars(c.player) + " C" + Dollars(c.cowboy) + " pot$0")} +
                           Donne(kPremiereCarte, c.player, c.cowboy, 20) + c.ouverture);
     }
 }
@@ -127,11 +132,7 @@ TEST_F(Chrono_, GameStartWipesWhatTheLastGameLeft) {
                       "turn",
                       // The new table, both piles built from nothing.
                       "bill offer:- cards:..... hands:- face:rest frame:off P$30[1] C$30[0] pot$0",
-                      "bill P$30[2]",
-                      "bill P$30",
-                      "bill C$30[1]",
-                      "bill C$30[2]",
-                      "bill C$30",
+                      "bill P$30[2]", "bill P$30", "bill C$30[1]", "bill C$30[2]", "bill C$30",
                   } + Donne("card cards:b....", 30, 30, 20) +
                       Lignes{"player:opening offer:pass,$20,$10"});
 }
@@ -143,20 +144,13 @@ TEST_F(Chrono_, BetCalledThenTheDraw) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Bill20); });
     Verifie(vues, Lignes{
-                      "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$90 C$90 pot$20",
+                      Debut("pass,$50,$20,$10", "P$90 C$90 pot$20"),
                       "press offer:pass,$50,$10",
                       // Everything covered, the caption before the bills.
-                      "bill offer:- P$70[8]",
-                      "bill P$70",
-                      "turn pot$40",
+                      "bill offer:- P$70[8]", "bill P$70", "turn pot$40",
                   } + Parle("I call") +
-                      Lignes{
-                          "bill bubble:- C$70[8]",
-                          "bill C$70",
-                          "turn pot$60",
-                          "player:draw offer:draw,cards frame:on",
-                      });
+                      Lignes{"bill bubble:- C$70[8]", "bill C$70", "turn pot$60",
+                             "player:draw offer:draw,cards frame:on"});
 }
 
 TEST_F(Chrono_, OpponentRaisesThePlayersBet) {
@@ -166,22 +160,12 @@ TEST_F(Chrono_, OpponentRaisesThePlayersBet) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Bill20); });
     Verifie(vues, Lignes{
-                      "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$120 C$60 pot$20",
-                      "press offer:pass,$50,$10",
-                      "bill offer:- P$100[11]",
-                      "bill P$100",
-                      "turn pot$40",
+                      Debut("pass,$50,$20,$10", "P$120 C$60 pot$20"),
+                      "press offer:pass,$50,$10", "bill offer:- P$100[11]", "bill P$100", "turn pot$40",
                   } + Parle("I raise $20") +
-                      Lignes{
-                          // It calls 20 and raises 20 in one payment.
-                          "bill bubble:- C$20[5]",
-                          "bill C$20[4]",
-                          "bill C$20[3]",
-                          "bill C$20",
-                          "turn pot$80",
-                          "player:answer to a bet offer:call,fold,$20,$10",
-                      });
+                      Lignes{// It calls 20 and raises 20 in one payment.
+                             "bill bubble:- C$20[5]", "bill C$20[4]", "bill C$20[3]", "bill C$20", "turn pot$80",
+                             "player:answer to a bet offer:call,fold,$20,$10"});
 }
 
 TEST_F(Chrono_, PlayersRaisePaysTheCallAndTheRaiseInOnePayment) {
@@ -191,22 +175,13 @@ TEST_F(Chrono_, PlayersRaisePaysTheCallAndTheRaiseInOnePayment) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Bill10); });
     Verifie(vues, Lignes{
-                      "start offer:call,fold,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$390 C$370 pot$40",
+                      Debut("call,fold,$50,$20,$10", "P$390 C$370 pot$40"),
                       "press offer:call,fold,$50,$20",
                       // 20 to call and 10 more, the caption at once.
-                      "bill offer:- P$360[38]",
-                      "bill P$360[37]",
-                      "bill P$360",
-                      "turn pot$70",
+                      "bill offer:- P$360[38]", "bill P$360[37]", "bill P$360", "turn pot$70",
                   } + Parle("I raise $20") +
-                      Lignes{
-                          "bill bubble:- C$340[36]",
-                          "bill C$340[35]",
-                          "bill C$340",
-                          "turn pot$100",
-                          "player:answer to a bet offer:call,fold,$50,$20,$10",
-                      });
+                      Lignes{"bill bubble:- C$340[36]", "bill C$340[35]", "bill C$340", "turn pot$100",
+                             "player:answer to a bet offer:call,fold,$50,$20,$10"});
 }
 
 // ---- Folds.
@@ -217,21 +192,15 @@ TEST_F(Chrono_, PlayerFoldsTheOpponentTakesThePotWithItsRemark) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Fold); });
     Verifie(vues, Lignes{
-                      "start offer:call,fold,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$90 C$270 pot$40",
+                      Debut("call,fold,$50,$20,$10", "P$90 C$270 pot$40"),
                       "press offer:call,$50,$20,$10",
                       // The remark is said with everything covered and the
                       // pot still on the table.
                       "say:'Yeahhh...' offer:-",
                       "turn bubble:'Yeahhh...'",
                       // The heap goes first, then the pile grows.
-                      "bill bubble:- C$310[28] pot$40[empty]",
-                      "bill C$310[29]",
-                      "bill C$310[30]",
-                      "bill C$310",
-                      "turn pot$0",
-                      "deal P$80 C$300 pot$20",
-                      "player:opening offer:pass,$50,$20,$10",
+                      "bill bubble:- C$310[28] pot$40[empty]", "bill C$310[29]", "bill C$310[30]", "bill C$310",
+                      "turn pot$0", "deal P$80 C$300 pot$20", "player:opening offer:pass,$50,$20,$10",
                   });
 }
 
@@ -240,28 +209,15 @@ TEST_F(Chrono_, OpponentFoldsThePlayerTakesThePot) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Bill50); });
     Verifie(vues, Lignes{
-                      "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$90 C$90 pot$20",
-                      "press offer:pass,$20,$10",
-                      "bill offer:- P$40[8]",
-                      "bill P$40[7]",
-                      "bill P$40[6]",
-                      "bill P$40[5]",
-                      "bill P$40",
-                      "turn pot$70",
+                      Debut("pass,$50,$20,$10", "P$90 C$90 pot$20"),
+                      "press offer:pass,$20,$10", "bill offer:- P$40[8]", "bill P$40[7]", "bill P$40[6]",
+                      "bill P$40[5]", "bill P$40", "turn pot$70",
                   } + Parle("I fold") +
-                      Lignes{
-                          "bill bubble:- P$110[5] pot$70[empty]",
-                          "bill P$110[6]",
-                          "bill P$110[7]",
-                          "bill P$110[8]",
-                          "bill P$110[9]",
-                          "bill P$110[10]",
-                          "bill P$110",
-                          "turn pot$0",
-                          // The opponent opens the next hand.
-                          "deal P$100 C$80 pot$20",
-                      } + PauseEtParle("I pass") +
+                      Lignes{"bill bubble:- P$110[5] pot$70[empty]", "bill P$110[6]", "bill P$110[7]",
+                             "bill P$110[8]", "bill P$110[9]", "bill P$110[10]", "bill P$110", "turn pot$0",
+                             // The opponent opens the next hand.
+                             "deal P$100 C$80 pot$20"} +
+                      PauseEtParle("I pass") +
                       Lignes{"player:opening offer:pass,$50,$20,$10 bubble:-"});
 }
 
@@ -274,10 +230,8 @@ TEST_F(Chrono_, PassAfterTheOpponentsPassDealsAgainOverThePot) {
     HasardSuite s;
     const Lignes vues = Deroule([&] { Clique(B::Pass); }, true);
     Verifie(vues, Lignes{
-                      "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                      "frame:off meds:--- P$90 C$90 pot$20",
-                      "press offer:$50,$20,$10",
-                      "turn offer:-",
+                      Debut("pass,$50,$20,$10", "P$90 C$90 pot$20"),
+                      "press offer:$50,$20,$10", "turn offer:-",
                   } + Donne("card cards:b.... hands:-", 90, 90, 40) +
                       Lignes{"player:opening offer:pass,$50,$20,$10"});
 }
@@ -304,8 +258,7 @@ TEST_F(Chrono_, PlayersPassAnsweredByAPassOrABet) {
         const Lignes vues = Deroule([&] { Clique(B::Pass); });
         const char* phrase = c.bluff > 0 ? "I bet $20" : "I pass too";
         Verifie(vues, Lignes{
-                          "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                          "frame:off meds:--- P$90 C$90 pot$20",
+                          Debut("pass,$50,$20,$10", "P$90 C$90 pot$20"),
                           "press offer:$50,$20,$10",
                           std::string("say:'") + phrase + "' offer:-",
                           "turn",
@@ -343,8 +296,7 @@ TEST_F(Chrono_, CheckAfterTheDrawAnsweredByACheckOrABet) {
         HasardSuite s;
         const Lignes vues = Deroule([&] { Clique(B::Pass); });
         Verifie(vues, Lignes{
-                          "start offer:pass,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                          "frame:off meds:--- P$300 C$200 pot$40",
+                          Debut("pass,$50,$20,$10", "P$300 C$200 pot$40"),
                           "press offer:$50,$20,$10",
                           // A turn before the opponent answers.
                           "turn offer:-",
@@ -379,8 +331,7 @@ TEST_F(Chrono_, OpponentDrawsFirstAfterTheCall) {
         HasardSuite s({}, 4);
         const Lignes vues = Deroule([&] { Clique(B::Call); });
         Verifie(vues, Lignes{
-                          "start offer:call,fold,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest "
-                          "frame:off meds:--- P$390 C$380 pot$30",
+                          Debut("call,fold,$50,$20,$10", "P$390 C$380 pot$30"),
                           "press offer:fold,$50,$20,$10",
                           // Call is covered once paid; the rest at the draw.
                           "bill offer:call,fold,$50,$20,$10 P$380",
@@ -413,19 +364,10 @@ TEST_F(Chrono_, PlayersDrawThenTheOpponentDrawsSecond) {
                       "start offer:draw,cards bubble:- cards:FFFfF them:- hands:5 face:rest frame:on "
                       "meds:--- P$380 C$380 pot$40",
                       "press offer:cards",
-                      "card offer:- cards:.FFfF",
-                      "card cards:..FfF",
-                      "card cards:...fF",
-                      "card cards:...f.",
+                      "card offer:- cards:.FFfF", "card cards:..FfF", "card cards:...fF", "card cards:...f.",
                       // No wait after the last back.
-                      "card cards:b..f.",
-                      "card cards:bb.f.",
-                      "card cards:bbbf.",
-                      "turn cards:bbbfb",
-                      "card cards:fbbfb",
-                      "card cards:ffbfb",
-                      "card cards:ffffb",
-                      "card cards:fffff",
+                      "card cards:b..f.", "card cards:bb.f.", "card cards:bbbf.", "turn cards:bbbfb",
+                      "card cards:fbbfb", "card cards:ffbfb", "card cards:ffffb", "card cards:fffff",
                       "turn frame:off",
                   } + Parle("I want 5 cards") +
                       Lignes{"turn bubble:- hands:0", "card hands:1", "card hands:2", "card hands:3", "card hands:4",
@@ -489,16 +431,14 @@ TEST_F(Chrono_, ShowdownRevealAndOk) {
     } cas[] = {
         // Check goes straight to the showdown.
         {"the opponent wins after a check", mains::Carre, Offre::Check, B::Check,
-         {"start offer:check,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest frame:off meds:--- "
-          "P$300 C$200 pot$40",
+         {Debut("check,$50,$20,$10", "P$300 C$200 pot$40"),
           "press offer:$50,$20,$10"},
          Lignes{"say:'I win' offer:ok", "OK bubble:'I win'", "press offer:-",
                 "bill bubble:- them:- C$240[21] pot$40[empty]", "bill C$240[22]", "bill C$240[23]", "bill C$240",
                 "turn pot$0", "deal P$290 C$230 pot$20"}},
         // A call after the draw: paid, then the showdown at once.
         {"the player wins after a call", mains::Rien, Offre::ReponseMise, B::Call,
-         {"start offer:call,fold,$50,$20,$10 bubble:- cards:fffff them:- hands:5 face:rest frame:off meds:--- "
-          "P$300 C$200 pot$40",
+         {Debut("call,fold,$50,$20,$10", "P$300 C$200 pot$40"),
           "press offer:fold,$50,$20,$10", "bill offer:call,fold,$50,$20,$10 P$280[29]", "bill P$280"},
          Lignes{"say:'I lose' offer:ok", "OK bubble:'I lose'", "press offer:-",
                 "bill bubble:- them:- P$340[29] pot$60[empty]", "bill P$340[30]", "bill P$340[31]",
