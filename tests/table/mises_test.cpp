@@ -112,18 +112,10 @@ TEST_F(Mises_, FoldGivesThePotToTheOpponentWithItsRemark) {
         ASSERT_EQ(M().MiseCourante, 20);
         const int coups = E().partie.NbCoups;
         HasardSuite s;
-        // The remark is spoken while the pot has not moved yet.
-        std::vector<std::string> dits;
-        {
-            SurAffichage sonde([&](QWidget& w) {
-                if (&w == f.Bobble) dits.push_back(Bulle() + " " + TexteArgent(A().pot));
-            });
-            E().reglages.DelayTurn = 1;
-            Clique(B::Fold);
-            E().reglages.DelayTurn = 0;
-        }
+        // When it is said (before the pot moves) is the timeline's.
+        const auto dits = ParolesDe(B::Fold);
         ASSERT_FALSE(dits.empty());
-        EXPECT_EQ(dits.front(), std::string(c.remarque) + " $40");
+        EXPECT_EQ(dits.front(), c.remarque);
         // The opponent's pile took the pot; the next hand is dealt.
         EXPECT_EQ(E().partie.NbCoups, coups + 1);
         EXPECT_EQ(Somme(), 600);
