@@ -36,7 +36,6 @@ Lignes Donne(const std::string& premiere, int p, int c, int pot) {
             "card cards:ffffb",
             "card cards:fffff"};
 }
-const char* const kPremiereCarte = "card offer:- cards:b.... hands:-";
 
 // The first row where the last hand left the player's faces up, the
 // opponent's five cards in its hands and no medallion.
@@ -106,8 +105,9 @@ TEST_F(Chrono_, DealByOpener) {
         choix.risk = c.risk;
         AvantDonne(c.player, c.cowboy, c.joueurOuvre);
         const Lignes vues = Deroule([&] { Distribue(mains::Rien, mains::RienJoueur); }, true);
-        Verifie(vues, Lignes{Debut("pass,$50,$20,$10", "P" + Dollars(c.player) + " C" + Dollars(c.cowboy) + " pot$0")} +
-                          Donne(kPremiereCarte, c.player, c.cowboy, 20) + c.ouverture);
+        const std::string argent = "P" + Dollars(c.player) + " C" + Dollars(c.cowboy) + " pot$0";
+        Verifie(vues, Lignes{Debut("pass,$50,$20,$10", argent)} +
+                          Donne("card offer:- cards:b.... hands:-", c.player, c.cowboy, 20) + c.ouverture);
     }
 }
 
