@@ -78,3 +78,12 @@ inline constexpr int16_t kGoutteFrame = 100;
 // Int(Rnd x 20000) x self-control / 100.
 inline constexpr Plage kDelaiTell{5000, 1000};
 inline constexpr int kAllongeTell = 20000;
+
+// ---- The settings file.
+
+// A save lasts milliseconds, seconds on a disk kept very busy: a temporary
+// file of a save older than this is a leftover, whatever game runs.
+inline constexpr int kAgeTemporaireINI = 60;  // seconds
+// Tries, a millisecond apart, of a save waiting for another game's start-up
+// to finish clearing leftovers from the folder.
+inline constexpr int kEssaisVerrouINI = 200;

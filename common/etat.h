@@ -38,6 +38,10 @@ struct Reglages {
     int16_t DosCarte = 10;        // card back 1..11
     int16_t Progression = 0;      // unlock marker
     std::string Chemin;           // settings directory in the system's bytes, with its trailing separator
+    // Why the settings file that is there could not be read at start-up (an
+    // errno), 0 when it was read or is absent: such a file holds settings
+    // the game never saw, and is never written over.
+    int ErreurLecture = 0;
 
     bool Francais() const { return LangueChoisie == "FR"; }
 };

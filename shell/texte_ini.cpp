@@ -13,7 +13,7 @@ namespace {
 
 // Lines of the file: 15 values, then 19 filler lines of one blank.
 constexpr int NbLignesValeurs = 15;
-constexpr int NbLignesBourrage = 19;
+constexpr int NbLignesBourrage = NbLignesINI - NbLignesValeurs;
 
 bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
 bool EstFinDeLigne(char c) { return c == '\r' || c == '\n'; }

@@ -66,6 +66,8 @@ std::string Decrit(const std::string& dossier) {
         char mode[8];
         std::snprintf(mode, sizeof mode, " %04o ", unsigned(s.st_mode & 07777));
         texte += nom + mode;
+        if (s.st_uid != geteuid() || s.st_gid != getegid())
+            texte += "owner " + std::to_string(s.st_uid) + ":" + std::to_string(s.st_gid) + " ";
         if (S_ISLNK(s.st_mode)) texte += "-> " + Lien(chemin);
         else if (S_ISREG(s.st_mode)) texte += s.st_size <= (1 << 20) ? "[" + Lit(chemin) + "]" : std::to_string(s.st_size);
         else if (S_ISDIR(s.st_mode)) texte += "{\n" + Decrit(chemin) + "}";
@@ -165,6 +167,15 @@ const Fichier kLatin1{[](const std::string& base) {
                           return true;
                       },
                       nullptr, "caf\xe9"};
+// Another name of the same file in another folder, as backup tools make.
+const Fichier kLienDur{[](const std::string& base) {
+    PlaceAncien(base + "reglages/quarvelin.ini");
+    mkdir((base + "ailleurs").c_str(), 0755);
+    return link((base + "reglages/quarvelin.ini").c_str(), (base + "ailleurs/copie.ini").c_str()) == 0;
+}};
+// Another user's file, for a save run by root; the nobody user of the
+// systems, the one a player without root's rights becomes in these tests.
+constexpr uid_t kAutre = 65534;
 const Fichier kLienAilleurs{[](const std::string& base) {
     mkdir((base + "ailleurs").c_str(), 0755);
     PlaceAncien(base + "ailleurs/joueur.ini");
@@ -254,6 +265,9 @@ TEST(FichierINI, ReadOfEachKindOfFileOnDisk) {
              PlaceAncien(f);
              truncate(f.c_str(), off_t(512) << 20);
          }), true},
+        {"a file whose 34th line begins past 64 KiB", Fait([](const std::string& f) {
+             Ecrit(f, Remplace(kAncien, "\r\n \r\n", "\r\n" + std::string(70 * 1024, 'x') + "\r\n"));
+         }), true},
         {"a file an editor saved with a byte-order mark",
          Fait([](const std::string& f) { Ecrit(f, "\xEF\xBB\xBF" + kAncien); }), true},
         {"a link to nothing", kLienVide, false},
@@ -301,6 +315,17 @@ TEST(FichierINI, SaveOverEachKindOfFileOnDisk) {
              chmod(f.c_str(), 0660);
          }), true},
         {"a link to a file elsewhere", kLienAilleurs, true},
+        {"a file with a second name: both names keep it", kLienDur, true},
+        {"another user's file, saved by root: it keeps its owner", Fait([](const std::string& f) {
+             PlaceAncien(f);
+             chown(f.c_str(), kAutre, kAutre);
+         }), true},
+        {"another user's file in a shared sticky folder", Fait([](const std::string& f) {
+             PlaceAncien(f);
+             chmod(f.c_str(), 0666);
+             chmod(f.substr(0, f.rfind('/')).c_str(), 01777);
+             chmod(f.substr(0, f.rfind("reglages/")).c_str(), 0755);
+         }), true, true},
         {"in a folder named in Latin-1", kLatin1, true},
         {"in a folder that takes no new file: written in place", Fait(PlaceAncien, "reglages"), true},
         {"a link into a folder that takes no new file", {kLienAilleurs.prepare, "ailleurs"}, true},
@@ -310,24 +335,37 @@ TEST(FichierINI, SaveOverEachKindOfFileOnDisk) {
         {"a folder", kDossier, false},
         {"a file the player may not write", kVerrouille, false},
         {"a file of mode 0444", lectureSeule, false, true},
+        {"a file the player may write but not read", Fait([](const std::string& f) {
+             PlaceAncien(f);
+             chmod(f.c_str(), 0200);
+             chown(f.c_str(), kAutre, kAutre);
+             chmod(f.substr(0, f.rfind("reglages/")).c_str(), 0755);
+         }), false, true},
         {"no file, in a folder that takes no new file", Fait([](const std::string&) {}, "reglages"), false},
     };
     ParLigne(cas, [](const Cas& c, const Place& place) {
         const std::string avant = Decrit(place.base);
         const Reglages r = Nouveaux(place.reglages);
+        // as a start-up does: the file read, then saved
+        const auto demarre = [&r] {
+            Reglages lu = r;
+            ChargeFichierINI(lu);
+            Reglages sauve = r;
+            sauve.ErreurLecture = lu.ErreurLecture;
+            return SaveFichierINI(sauve, Partie{});
+        };
         int statut = 0;
         testing::internal::CaptureStderr();
         if (c.sansDroits && geteuid() == 0) {
             // root as a player without its rights, in a child of its own
             const pid_t enfant = fork();
             if (enfant == 0) {
-                if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
-                SaveFichierINI(r, Partie{});
-                _exit(0);
+                if (setgroups(0, nullptr) != 0 || setgid(kAutre) != 0 || setuid(kAutre) != 0) _exit(2);
+                _exit(bool(demarre()) == c.ecrit ? 0 : 3);
             }
             waitpid(enfant, &statut, 0);
         } else {
-            SaveFichierINI(r, Partie{});
+            EXPECT_EQ(bool(demarre()), c.ecrit) << c.nom;
         }
         const std::string erreurs = testing::internal::GetCapturedStderr();
         EXPECT_EQ(statut, 0) << c.nom;
@@ -365,10 +403,21 @@ TEST(FichierINI, ASaveFlushesTheNewFileBeforeItsRenameAndTheFolderAfter) {
         const char* nom;
         Fichier fichier;
         std::vector<std::string> flux;  // each flush: of what, and the settings file's text then
+        bool nettoie = false;           // another game starts as the temporary is flushed
     };
+    // what a save killed two minutes ago left
+    const Fichier vieuxReste = Fait([](const std::string& f) {
+        PlaceAncien(f);
+        const std::string reste = f + ".Vieux1.sauve";
+        PlaceAncien(reste);
+        const timespec avant[2] = {{time(nullptr) - 120, 0}, {time(nullptr) - 120, 0}};
+        utimensat(AT_FDCWD, reste.c_str(), avant, 0);
+    });
     const std::vector<Cas> cas = {
         {"renamed over the old file", kSimple, {"temporary, old text", "folder, new text"}},
         {"written in place", Fait(PlaceAncien, "reglages"), {"file, new text"}},
+        {"while another game's start-up clears leftovers", vieuxReste,
+         {"temporary, old text", "folder, new text"}, true},
     };
     ParLigne(cas, [](const Cas& c, const Place& place) {
         const Reglages r = Nouveaux(place.reglages);
@@ -381,10 +430,14 @@ TEST(FichierINI, ASaveFlushesTheNewFileBeforeItsRenameAndTheFolderAfter) {
                                      : chemin.ends_with(".sauve")  ? "temporary"
                                                                    : chemin;
             vus.push_back(quoi + (Lit(fichier) == TexteINI(r, Partie{}) ? ", new text" : ", old text"));
+            if (c.nettoie && quoi == "temporary") NettoieTemporairesINI(r);
         };
-        SaveFichierINI(r, Partie{});
+        EXPECT_TRUE(SaveFichierINI(r, Partie{})) << c.nom;
         EspionFsync = nullptr;
         EXPECT_EQ(vus, c.flux) << c.nom;
+        // the new text in place, and no temporary left, old or new
+        EXPECT_EQ(Lit(fichier), TexteINI(r, Partie{})) << c.nom;
+        EXPECT_EQ(Decrit(place.reglages).find(".sauve"), std::string::npos) << Decrit(place.reglages);
     });
 }
 
@@ -421,6 +474,7 @@ TEST(FichierINI, SavesKilledAtAnyInstantLeaveAReadableFileAndNoTemporaryAfterCle
         {"renamed over the file", kSimple, "reglages/quarvelin.ini", true},
         {"through a link", kLienAilleurs, "ailleurs/joueur.ini", true},
         {"written in place", Fait(PlaceAncien, "reglages"), "reglages/quarvelin.ini", false},
+        {"with a second name, written in place", kLienDur, "ailleurs/copie.ini", false},
     };
     ParLigne(cas, [](const Cas& c, const Place& place) {
         const Reglages a = Anciens(place.reglages), b = Nouveaux(place.reglages);
