@@ -48,6 +48,18 @@ inline const Bilingue LangueInfo{
     "prochain lancement."};
 inline const Bilingue SauverQuestion{"Are you sure ?", "Etes-vous s\u00fbr ?"};
 inline const Bilingue SauverTitre{"Save options", "Sauver les options"};
+// A Save that failed: the file's path comes between the two, then why.
+inline const Bilingue SauverEchec{"The settings could not be saved to this file:",
+                                  "Les réglages n'ont pas pu être enregistrés dans ce fichier :"};
+inline const Bilingue EchecIllisible{"It could not be read at start-up, so it is kept as it is.",
+                                     "Il n'a pas pu être lu au démarrage, il est donc gardé tel quel."};
+inline const Bilingue EchecLienCasse{"Its link leads to no file.", "Son lien ne mène à aucun fichier."};
+inline const Bilingue EchecPasUnFichier{"Its name is taken by something that is not a file.",
+                                        "Son nom est pris par autre chose qu'un fichier."};
+inline const Bilingue EchecInterdit{"You may not write there.", "Vous n'avez pas le droit d'y écrire."};
+inline const Bilingue EchecPlein{"The disk is full.", "Le disque est plein."};
+// followed by the system's own words
+inline const Bilingue EchecSysteme{"The system refused it:", "Le système l'a refusé :"};
 
 // Names of the card backs 1..11 and of the face sets 1..2 (index 0 unused).
 inline constexpr std::array<const char*, 12> NomDos{

@@ -1,5 +1,6 @@
 #include "shell/options.h"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QScrollBar>
 
 #include <cmath>
+#include <cstring>
 
 #include "assets/magasin.h"
 #include "common/etat.h"
@@ -40,6 +42,26 @@ QLabel* EtiquetteOptions(QWidget* parent, std::string_view texte, int x, int y, 
     auto* e = new QLabel(Texte(texte), parent);
     e->setGeometry(x, y, l, h);
     return e;
+}
+
+// A failed save in the player's words: the file, then why.
+QString TexteEchecSauvegarde(const SauvegardeINI& sauvegarde, const Reglages& reglages, bool fr) {
+    const auto pourquoi = [&]() -> QString {
+        switch (sauvegarde.echec) {
+        case EchecINI::Illisible: return Texte(td::EchecIllisible.Dans(fr));
+        case EchecINI::LienCasse: return Texte(td::EchecLienCasse.Dans(fr));
+        case EchecINI::PasUnFichier: return Texte(td::EchecPasUnFichier.Dans(fr));
+        case EchecINI::Interdit: return Texte(td::EchecInterdit.Dans(fr));
+        case EchecINI::Plein: return Texte(td::EchecPlein.Dans(fr));
+        case EchecINI::Systeme:
+        case EchecINI::Aucun: break;
+        }
+        return Texte(td::EchecSysteme.Dans(fr)) + QLatin1Char(' ') +
+               QString::fromLocal8Bit(std::strerror(sauvegarde.erreur)) + QLatin1Char('.');
+    };
+    // the path in the system's bytes, shown as the system names it
+    const QString fichier = QFile::decodeName(QByteArray::fromStdString(reglages.Chemin + NomFichierINI));
+    return Texte(td::SauverEchec.Dans(fr)) + QLatin1Char('\n') + fichier + QStringLiteral("\n\n") + pourquoi();
 }
 
 }  // namespace
@@ -226,8 +248,12 @@ void OptionsDorvane::OptSave_Click() {
     const std::string enCours = etat.reglages.LangueChoisie;
     etat.reglages.LangueChoisie = Lang[0]->isChecked() ? "FR" : "UK";
     OptCan->setEnabled(false);
-    SaveFichierINI(etat.reglages, etat.partie);
+    const SauvegardeINI sauvegarde = SaveFichierINI(etat.reglages, etat.partie);
     etat.reglages.LangueChoisie = enCours;
+    // The player asked for it: a save that did not happen is said on screen.
+    if (!sauvegarde)
+        BoiteMessage(this, Texte(td::SauverTitre.Dans(fr)), TexteEchecSauvegarde(sauvegarde, etat.reglages, fr),
+                     BoutonsMessage::OK);
 }
 
 void OptionsDorvane::OptDef_Click() {

@@ -10,8 +10,15 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "assets/magasin.h"
+#include "common/textes_dialogues.h"
 #include "dialogues_test_outils.h"
+#include "modal.h"
 #include "render/form1.h"
 #include "shell/menus.h"
 #include "support/fichier_ini_defaut.h"
@@ -239,6 +246,54 @@ TEST_F(Options, SaveWithTheOtherLanguageWritesItAndKeepsTheRunningOne) {
     // Any change makes Cancel available again.
     d.Option1[0]->click();
     EXPECT_TRUE(d.OptCan->isEnabled());
+}
+
+// A Save that does not happen says so in a box of its own, in the running
+// language: the file, then why; the dialog stays open.
+TEST_F(Options, SaveThatFailsSaysSoAndWhy) {
+    struct Cas {
+        const char* langue;
+        std::function<void(Reglages&)> prepare;
+        std::string pourquoi;
+    };
+    const Cas cas[] = {
+        {"UK", [](Reglages& r) { mkdir((r.Chemin + "quarvelin.ini").c_str(), 0755); },
+         "Its name is taken by something that is not a file."},
+        {"FR", [](Reglages& r) { r.ErreurLecture = EACCES; },
+         "Il n'a pas pu \u00eatre lu au d\u00e9marrage, il est donc gard\u00e9 tel quel."},
+        {"FR", [](Reglages& r) { r.Chemin += "absent/"; },
+         std::string("Le syst\u00e8me l'a refus\u00e9 : ") + std::strerror(ENOENT) + "."},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.pourquoi);
+        Reglages& r = EtatDuJeu().reglages;
+        const std::string dossier = r.Chemin;
+        r.LangueChoisie = c.langue;
+        c.prepare(r);
+        OptionsDorvane d;
+        d.show();
+        QString titre, texte;
+        QList<QAbstractButton*> boutons;
+        PiloteModal pilote({[](QWidget* w) { static_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); },
+                            [&](QWidget* w) {
+                                auto* m = static_cast<QMessageBox*>(w);
+                                titre = m->windowTitle();
+                                texte = m->text();
+                                boutons = m->buttons();
+                                m->button(QMessageBox::Ok)->click();
+                            }});
+        d.OptSave->click();
+        EXPECT_EQ(pilote.Vus(), (std::vector<std::string>{"QMessageBox", "QMessageBox"}));
+        const bool fr = r.Francais();
+        EXPECT_EQ(titre, Texte(textes_dialogues::SauverTitre.Dans(fr)));
+        EXPECT_EQ(texte, Texte(textes_dialogues::SauverEchec.Dans(fr)) + "\n" +
+                             QString::fromStdString(r.Chemin + "quarvelin.ini") + "\n\n" +
+                             QString::fromStdString(c.pourquoi));
+        EXPECT_EQ(boutons.size(), 1);
+        EXPECT_TRUE(d.isVisible());
+        r.Chemin = dossier;
+        r.ErreurLecture = 0;
+    }
 }
 
 TEST_F(Options, SaveAnsweredNoDoesNothing) {
