@@ -139,6 +139,9 @@ Form1::Form1() {
     Bobble = image(680, 336, 153, 33, "Bobble", false);
     Say = new Etiquette(Bobble, 3, 6, 145, 25, QStringLiteral("J'ai perdu la partie !"),
                         Qt::black, false);
+    // A J's hook reaches a pixel left of where its text starts: 3 px keep
+    // it whole and clear of the bubble's rim.
+    Say->setContentsMargins(3, 0, 0, 0);
 
     // Frame of the player's cards, yellow.
     Line1.Pose(0, new Ligne(t, 120, 528, 120, 576, kJaune));

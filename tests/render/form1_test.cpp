@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "common/etat.h"
+#include "common/personnages.h"
+#include "common/textes_jeu.h"
 #include "render/form1.h"
+#include "rules/tirage_cowboy.h"
 
 namespace {
 
@@ -113,6 +116,49 @@ TEST_F(Table, ControlsFitTheirPicturesAndLieInsideTheirOwners) {
         for (const Etiquette* e : {&l.jaune, &l.ombre}) EXPECT_EQ(e->parentWidget(), l.panneau) << l.nom;
     EXPECT_EQ(form.Say->parentWidget(), form.Bobble);
     EXPECT_TRUE(form.Bobble->rect().contains(form.Say->geometry()));
+}
+
+// Everything the opponent says, in both languages, stands whole in the
+// bubble and at least 3 pixels off its rim on every side.
+TEST_F(Table, EverySentenceStandsClearOfTheBubblesRim) {
+    constexpr int kMarge = 3;
+    const QImage bulle = form.Bobble->Image().convertToFormat(QImage::Format_RGB32);
+    // The rim: the first pixels off the bubble's light inside, from its middle outward.
+    const QPoint milieu = bulle.rect().center();
+    auto rebord = [&](QPoint pas) {
+        QPoint q = milieu;
+        while (bulle.valid(q) && bulle.pixel(q) == bulle.pixel(milieu)) q += pas;
+        return q;
+    };
+    const QRect permis = QRect(QPoint(rebord({-1, 0}).x(), rebord({0, -1}).y()),
+                               QPoint(rebord({1, 0}).x(), rebord({0, 1}).y()))
+                             .adjusted(1 + kMarge, 1 + kMarge, -1 - kMarge, -1 - kMarge);
+    using namespace TextesJeu;
+    std::vector<Bilingue> phrases{JePasse,     JeMise10,   JeMise20, JeMise50,         JePasseAussi,
+                                  JeVerifie,   JeMeCouche, JeSuis,   JeRelance10,      JeRelance20,
+                                  JeRelance50, JaiGagne,   JaiPerdu, JaiGagneLaPartie, JaiPerduLaPartie};
+    for (int k = 0; k <= 5; ++k) phrases.push_back(PhraseGarde(k));
+    for (int perso = 1; perso <= kNbPersos; ++perso) phrases.push_back(*FichePerso(perso)->remarque);
+    for (const Bilingue& phrase : phrases)
+        for (bool enFrancais : {false, true}) {
+            const QString texte = QString::fromStdString(phrase.Dans(enFrancais));
+            form.Say->SetCaption(texte);
+            const QImage vu = form.Bobble->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(vu.size(), bulle.size());
+            QRect encre;
+            for (int y = 0; y < vu.height(); ++y)
+                for (int x = 0; x < vu.width(); ++x)
+                    if (vu.pixel(x, y) != bulle.pixel(x, y)) encre |= QRect(x, y, 1, 1);
+            SCOPED_TRACE(texte.toStdString());
+            ASSERT_FALSE(encre.isEmpty());
+            // nothing cut off at the label's sides
+            EXPECT_LE(QFontMetrics(form.Say->font()).horizontalAdvance(texte),
+                      form.Say->contentsRect().width());
+            EXPECT_TRUE(permis.contains(encre))
+                << "ink from " << encre.left() << "," << encre.top() << " to " << encre.right() << ","
+                << encre.bottom() << ", room from " << permis.left() << "," << permis.top() << " to "
+                << permis.right() << "," << permis.bottom();
+        }
 }
 
 TEST_F(Table, ButtonsShowTheirCoversAndHideTheirDownPictures) {
