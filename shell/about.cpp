@@ -1,8 +1,11 @@
 #include "shell/about.h"
 
+#include <QKeyEvent>
+
 #include "common/etat.h"
 #include "common/textes_shell.h"
 #include "shell/centrage.h"
+#include "shell/dialogues_commun.h"
 #include "shell/image_cliquable.h"
 #include "render/form1.h"
 
@@ -24,6 +27,16 @@ About::About(QWidget* table) : QDialog(table) {
     connect(AboutFR, &ImageCliquable::clicked, this, &About::AboutFR_Click);
 
     CentreSurTable(this, table);
+}
+
+void About::keyPressEvent(QKeyEvent* e) {
+    // no button here to be the default one
+    if (EstEntree(*e)) {
+        e->accept();
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void MenuAbout_Click(QWidget* table) {

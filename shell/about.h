@@ -1,10 +1,11 @@
 // The about window: the about text as a picture in the running language;
-// a click on it closes the window.
+// a click on it, or Enter, closes the window.
 #pragma once
 
 #include <QDialog>
 
 class ImageCliquable;
+class QKeyEvent;
 
 class About : public QDialog {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
 
     void AboutUK_Click() { accept(); }
     void AboutFR_Click() { accept(); }
+
+protected:
+    // Enter closes it as the click does; Escape stays the dialog's own.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // The handler of the menu item About: the window, modally.

@@ -99,7 +99,9 @@ bool MonHelp::eventFilter(QObject* o, QEvent* e) {
 }
 
 void MonHelp::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+    // Outside a dialog no button is a default one: Enter is caught here,
+    // wherever the focus is.
+    if ((e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) || EstEntree(*e)) {
         e->accept();
         OK->click();
         return;

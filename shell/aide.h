@@ -35,7 +35,7 @@ public:
 protected:
     // Closes with the table: the run ends when the table is closed.
     bool eventFilter(QObject* o, QEvent* e) override;
-    // Escape closes it, as OK does and as it closes the dialogs.
+    // Escape and Enter close it, as OK does and as they close the dialogs.
     void keyPressEvent(QKeyEvent* e) override;
 
 private:

@@ -60,3 +60,9 @@ const QImage& Cartes() {
 void ChoisitCartes(int typeCartes) {
     DispositionDuJeu().Cartes = typeCartes == 1 ? "TabCartes" : "TabCartes2";
 }
+
+bool EstEntree(const QKeyEvent& e) {
+    // the keypad's Enter comes with its own modifier
+    return (e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter) &&
+           (e.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}

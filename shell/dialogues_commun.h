@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QString>
 #include <QWidget>
 
@@ -32,6 +33,10 @@ protected:
 private:
     bool bordure_ = false;
 };
+
+// Return, or Enter on the keypad, with no other modifier: the key that
+// presses a window's button.
+bool EstEntree(const QKeyEvent& e);
 
 // A text of the text tables (UTF-8) as the windows take it.
 inline QString Texte(std::string_view texte) { return QString::fromUtf8(texte); }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "shell/dialogues_commun.h"
+
 ImageCliquable::ImageCliquable(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
 }
@@ -40,9 +42,7 @@ void ImageCliquable::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ImageCliquable::keyPressEvent(QKeyEvent* e) {
-    const int k = e->key();
-    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) &&
-        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((e->key() == Qt::Key_Space && e->modifiers() == Qt::NoModifier) || EstEntree(*e)) {
         e->accept();
         if (!e->isAutoRepeat()) emit clicked();
         return;

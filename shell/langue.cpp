@@ -51,10 +51,10 @@ Langue::Langue(QWidget* table, Reglages& reglages) : QDialog(table), reglages_(r
     Command1->setGeometry(48, 134, LargeurDrapeau, 28);
     FR = new QPushButton(QString::fromUtf8(BoutonFrancais), this);
     FR->setGeometry(Largeur - 48 - LargeurDrapeau, 134, LargeurDrapeau, 28);
-    // Enter must not choose a language by itself: no default button, and
-    // the dialog opens with the focus on the English button, not on a flag.
-    Command1->setAutoDefault(false);
-    FR->setAutoDefault(false);
+    // Enter on the focused button chooses its language, as Space does; the
+    // dialog opens with the focus on the English button, not on a flag.
+    Command1->setAutoDefault(true);
+    FR->setAutoDefault(true);
     Command1->setFocus();
 
     connect(Command1, &QPushButton::clicked, this, &Langue::Command1_Click);

@@ -1,10 +1,13 @@
 #include "shell/aide.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QWindow>
 #include <QTabBar>
 
@@ -170,23 +173,28 @@ TEST_F(Aide, OpeningItTwiceOnlyBringsItForward) {
     EXPECT_EQ(AideOuverte()->TabStrip1->currentIndex(), 0);
 }
 
-// Escape closes it as OK does, wherever the focus is in it.
-TEST_F(Aide, EscapeClosesItAsOkDoes) {
-    for (int focus = 0; focus < 2; ++focus) {
-        MenuHelp_Click(nullptr);
-        MonHelp* aide = AideOuverte();
-        ASSERT_NE(aide, nullptr);
-        aide->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(aide));
-        if (focus == 0)
-            aide->TabStrip1->setFocus();
-        else
-            aide->OK->setFocus();
-        QTest::keyClick(aide->windowHandle(), Qt::Key_Escape);
-        EXPECT_FALSE(aide->isVisible()) << focus;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(AideOuverte(), nullptr) << focus;
-    }
+// Escape and Enter press OK, wherever the focus is in it.
+TEST_F(Aide, EscapeOrEnterPressesOk) {
+    for (Qt::Key touche : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter})
+        for (int focus = 0; focus < 2; ++focus) {
+            SCOPED_TRACE(QKeySequence(touche).toString().toStdString() +
+                         (focus == 0 ? " on the tabs" : " on OK"));
+            MenuHelp_Click(nullptr);
+            MonHelp* aide = AideOuverte();
+            ASSERT_NE(aide, nullptr);
+            aide->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(aide));
+            QWidget* cible = focus == 0 ? static_cast<QWidget*>(aide->TabStrip1) : aide->OK;
+            cible->setFocus();
+            ASSERT_EQ(QApplication::focusWidget(), cible);
+            QSignalSpy ok(aide->OK, &QPushButton::clicked);
+            QTest::keyClick(aide->windowHandle(), touche,
+                            touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(ok.count(), 1);
+            EXPECT_FALSE(aide->isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_EQ(AideOuverte(), nullptr);
+        }
 }
 
 TEST_F(Aide, ButtonPicturesAreTheTablesAsItHoldsThem) {

@@ -74,41 +74,55 @@ TEST(Langue, ButtonsAndFlagsSetTheCodeAndClose) {
     }
 }
 
-// From the keyboard: Tab reaches each flag, which then shows a frame, and
-// Enter or Space on it chooses its language as a click does. Enter as the
-// dialog opens chooses nothing: no choice is made for the player.
-TEST(Langue, EnterOrSpaceOnTheFocusedFlagChooseItsLanguage) {
+// From the keyboard: the dialog opens with the focus on the English button,
+// Tab reaches the other button and each flag, which then shows a frame,
+// and Enter or Space on the focused control chooses its language as a
+// click does.
+TEST(Langue, EnterOrSpaceOnTheFocusedControlChooseItsLanguage) {
     FausseTable table;
+    enum Controle { Anglais, Francais, DrapeauUK, DrapeauFR };
     struct Cas {
-        bool francais;
+        Controle controle;
         Qt::Key touche;
         const char* code;
     };
-    const Cas cas[] = {{false, Qt::Key_Return, "UK"}, {false, Qt::Key_Space, "UK"},
-                       {true, Qt::Key_Enter, "FR"},   {true, Qt::Key_Space, "FR"}};
+    // clang-format off
+    const Cas cas[] = {
+        {Anglais, Qt::Key_Return, "UK"},   {Anglais, Qt::Key_Enter, "UK"},   {Anglais, Qt::Key_Space, "UK"},
+        {Francais, Qt::Key_Return, "FR"},  {Francais, Qt::Key_Enter, "FR"},  {Francais, Qt::Key_Space, "FR"},
+        {DrapeauUK, Qt::Key_Return, "UK"}, {DrapeauUK, Qt::Key_Enter, "UK"}, {DrapeauUK, Qt::Key_Space, "UK"},
+        {DrapeauFR, Qt::Key_Return, "FR"}, {DrapeauFR, Qt::Key_Enter, "FR"}, {DrapeauFR, Qt::Key_Space, "FR"}};
+    // clang-format on
     for (const Cas& c : cas) {
-        SCOPED_TRACE(c.code + std::string(" ") + QKeySequence(c.touche).toString().toStdString());
+        const char* const noms[] = {"English button", "French button", "British flag", "French flag"};
+        SCOPED_TRACE(noms[c.controle] + std::string(" ") +
+                     QKeySequence(c.touche).toString().toStdString());
         Reglages r;
         Langue d(&table.w, r);
         d.Timer1->stop();
         d.show();
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        QTest::keyClick(d.windowHandle(), Qt::Key_Return);
-        EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(r.LangueChoisie, "");
+        ASSERT_EQ(QApplication::focusWidget(), d.Command1);
 
-        ImageCliquable* drapeau = c.francais ? d.DrapeauFR : d.DrapeauUK;
-        EXPECT_TRUE(MemesPixels(drapeau->grab().toImage(), drapeau->image()));
-        for (int tab = 0; tab < 4 && QApplication::focusWidget() != drapeau; ++tab)
+        QWidget* const controles[] = {d.Command1, d.FR, d.DrapeauUK, d.DrapeauFR};
+        QWidget* cible = controles[c.controle];
+        auto* drapeau = qobject_cast<ImageCliquable*>(cible);
+        if (drapeau) {
+            EXPECT_TRUE(MemesPixels(drapeau->grab().toImage(), drapeau->image()));
+        }
+        for (int tab = 0; tab < 4 && QApplication::focusWidget() != cible; ++tab)
             QTest::keyClick(d.windowHandle(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), drapeau);
-        // the frame: the picture's edge in the highlight colour
-        const QImage vu = drapeau->grab().toImage();
-        EXPECT_EQ(vu.pixel(1, vu.height() / 2), d.palette().color(QPalette::Highlight).rgb());
-        EXPECT_EQ(vu.pixel(vu.width() / 2, 1), d.palette().color(QPalette::Highlight).rgb());
+        ASSERT_EQ(QApplication::focusWidget(), cible);
+        if (drapeau) {
+            // the frame: the picture's edge in the highlight colour
+            const QImage vu = drapeau->grab().toImage();
+            EXPECT_EQ(vu.pixel(1, vu.height() / 2), d.palette().color(QPalette::Highlight).rgb());
+            EXPECT_EQ(vu.pixel(vu.width() / 2, 1), d.palette().color(QPalette::Highlight).rgb());
+        }
 
-        QTest::keyClick(d.windowHandle(), c.touche);
+        QTest::keyClick(d.windowHandle(), c.touche,
+                        c.touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         EXPECT_EQ(r.LangueChoisie, c.code);
         EXPECT_EQ(d.result(), QDialog::Accepted);
         EXPECT_FALSE(d.isVisible());
@@ -279,25 +293,42 @@ TEST(Intro, MailSendsTheCommentsMailAndStaysOpenPlayCloses) {
               "mailto:contact@example.com?subject=Quarvelin%20:%20Commentaires%20et%20Suggestions");
 }
 
-TEST(About, ShowsThePictureOfTheLanguageAndClosesOnItsClick) {
+// A click on the picture or Enter closes it as OK, Escape as a cancel.
+TEST(About, ShowsThePictureOfTheLanguageAndClosesOnItsClickOrEnter) {
     FausseTable table;
-    {
-        Langage l("FR");
+    struct Cas {
+        const char* langue;
+        Qt::Key touche;  // none: a click on the picture
+        int fin;
+    };
+    const Cas cas[] = {{"FR", Qt::Key_unknown, QDialog::Accepted},
+                       {"UK", Qt::Key_unknown, QDialog::Accepted},
+                       {"UK", Qt::Key_Return, QDialog::Accepted},
+                       {"FR", Qt::Key_Enter, QDialog::Accepted},
+                       {"UK", Qt::Key_Escape, QDialog::Rejected}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.langue + std::string(" ") + QKeySequence(c.touche).toString().toStdString());
+        Langage l(c.langue);
+        const bool francais = std::string(c.langue) == "FR";
         About about(&table.w);
-        EXPECT_EQ(about.windowTitle(), "A propos...");
-        EXPECT_TRUE(about.AboutFR->isVisibleTo(&about));
-        EXPECT_FALSE(about.AboutUK->isVisibleTo(&about));
-        QTimer::singleShot(0, &about, [&] { QTest::mouseClick(about.AboutFR, Qt::LeftButton); });
-        EXPECT_EQ(about.exec(), QDialog::Accepted);
-    }
-    {
-        Langage l("UK");
-        About about(&table.w);
-        EXPECT_EQ(about.windowTitle(), "About");
-        EXPECT_TRUE(about.AboutUK->isVisibleTo(&about));
-        EXPECT_FALSE(about.AboutFR->isVisibleTo(&about));
+        EXPECT_EQ(about.windowTitle(), francais ? "A propos..." : "About");
+        ImageCliquable* montree = francais ? about.AboutFR : about.AboutUK;
+        EXPECT_TRUE(montree->isVisibleTo(&about));
+        EXPECT_FALSE((francais ? about.AboutUK : about.AboutFR)->isVisibleTo(&about));
         EXPECT_FALSE(MemesPixels(about.AboutUK->image(), about.AboutFR->image()));
-        QTimer::singleShot(0, &about, [&] { QTest::mouseClick(about.AboutUK, Qt::LeftButton); });
-        EXPECT_EQ(about.exec(), QDialog::Accepted);
+        about.setResult(-1);
+        about.show();
+        if (c.touche == Qt::Key_unknown) {
+            QTest::mouseClick(montree, Qt::LeftButton);
+        } else {
+            about.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+            // nothing in it takes the focus: the keys go to the window itself
+            ASSERT_EQ(QApplication::focusWidget(), nullptr);
+            QTest::keyClick(about.windowHandle(), c.touche,
+                            c.touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        EXPECT_EQ(about.result(), c.fin);
+        EXPECT_FALSE(about.isVisible());
     }
 }
