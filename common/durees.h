@@ -79,6 +79,16 @@ inline constexpr int16_t kGoutteFrame = 100;
 inline constexpr Plage kDelaiTell{5000, 1000};
 inline constexpr int kAllongeTell = 20000;
 
+// ---- The dialogs' animations, in milliseconds.
+
+// The set-up dialog's portrait zoom was designed for a 1 ms timer that
+// really ticked every 16 ms or so; this keeps it at the speed it was meant
+// to have.
+inline constexpr int kPasZoom = 16;
+// The language dialog's flags: their five frames at this pace make one
+// gentle wave in under half a second.
+inline constexpr int kIntervalleDrapeaux = 85;
+
 // ---- The settings file.
 
 // A save lasts milliseconds, seconds on a disk kept very busy: a temporary

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "assets/magasin.h"
+#include "common/durees.h"
 #include "common/etat.h"
 #include "common/hasard.h"
 #include "common/personnages.h"
@@ -26,9 +27,6 @@ namespace {
 constexpr int TaillePortrait = 65;
 constexpr int LargeurPile = 56;
 constexpr int HauteurPile = 92;
-// The zoom was designed for a 1 ms timer that really ticked every 16 ms or
-// so; this keeps it at the speed it was meant to have.
-constexpr int PasZoom = 16;
 
 // The money option of a sum: 1 for $300, 2 for $400, 3 for $500; a sum the
 // dialog does not offer selects the default sum's.
@@ -88,7 +86,7 @@ Choose::Choose(QWidget* table) : QDialog(nullptr) {
     OK->setDefault(true);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(PasZoom);
+    Timer1->setInterval(kPasZoom);
 
     for (int i = 0; i < 3; ++i)
         connect(ChooseOpp[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) ChooseOpp_Click(i); });

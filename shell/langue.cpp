@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "common/durees.h"
 #include "common/textes_shell.h"
 #include "shell/centrage.h"
 #include "shell/image_cliquable.h"
@@ -12,7 +13,6 @@
 int16_t FrameDrapeau = 0;
 
 namespace {
-constexpr int IntervalleDrapeaux = 85;  // ms
 constexpr int LargeurDrapeau = 96;
 constexpr int HauteurDrapeau = 64;
 constexpr int Largeur = 320;
@@ -63,7 +63,7 @@ Langue::Langue(QWidget* table, Reglages& reglages) : QDialog(table), reglages_(r
     connect(DrapeauFR, &ImageCliquable::clicked, this, &Langue::DrapeauFR_Click);
 
     Timer1 = new QTimer(this);
-    Timer1->setInterval(IntervalleDrapeaux);
+    Timer1->setInterval(kIntervalleDrapeaux);
     connect(Timer1, &QTimer::timeout, this, &Langue::Timer1_Timer);
     Timer1->start();
 

@@ -22,7 +22,7 @@ const QImage& FondSalle();  // the table background, drawn once
 QImage DessineBackGround();
 QImage DessineVertTable();
 QImage DessineCowboyGame();
-QImage DessineBobble();
+QImage DessineBobble(int largeur, int hauteur);
 
 QImage DessineBouton(const QString& mot, bool enfonce, int yTable);
 QImage DessinePlaque(int montant, bool enfonce, int largeur, int xTable);

@@ -446,17 +446,16 @@ QImage DessineCowboyGame() {
     return img;
 }
 
-QImage DessineBobble() {
+QImage DessineBobble(int largeur, int hauteur) {
     // The bubble on the wall above the table, drawn over the background it
     // hides so its corners blend in. The label inside has the window colour.
-    constexpr int x = 400, y = 34, l = 153, h = 33;
-    QImage img = FondSous(x, y, l, h);
+    QImage img = FondSous(BobbleX, BobbleY, largeur, hauteur);
     QPainter p(&img);
     Lisse(p);
     // Small corner radius: the rectangular label nearly fills the bubble.
     p.setPen(QPen(kContour, 1.5));
     p.setBrush(kFenetre);
-    p.drawRoundedRect(QRectF(0.75, 0.75, l - 1.5, h - 1.5), 3, 3);
+    p.drawRoundedRect(QRectF(0.75, 0.75, largeur - 1.5, hauteur - 1.5), 3, 3);
     p.end();
     return img;
 }

@@ -3,6 +3,7 @@
 // game composes it. Writes <prefix>.png and <prefix>-scenes.png.
 #include "assets/inventaire.h"
 #include "assets/magasin.h"
+#include "common/disposition.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -144,7 +145,7 @@ QImage Scene(const Perso& perso, int cartesTenues) {
         QImage masque = Img("TramePlaqueMask").copy(0, 8, 37, 88);
         CopieMasquee(table, 450, 380, cache, masque);
     }
-    Copie(table, 400, 34, Img("Bobble"));
+    Copie(table, BobbleX, BobbleY, Img("Bobble"));
     // The player's cards.
     const QImage& faces = Img("TabCartes");
     for (int i = 0; i < 5; ++i)
