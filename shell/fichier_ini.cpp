@@ -190,7 +190,8 @@ Contenu LitDebutDesLignes(const std::string& chemin) {
     if (!fichier) {
         const int erreur = errno;
         // a folder or a socket that refuses to open is no settings file
-        if (erreur == ENOENT || (::stat(chemin.c_str(), &etat) == 0 && !S_ISREG(etat.st_mode))) return {};
+        if (erreur == ENOENT || (::stat(chemin.c_str(), &etat) == 0 && !S_ISREG(etat.st_mode)))
+            return {};
         return {std::nullopt, erreur};
     }
     if (::fstat(fichier.fd(), &etat) != 0) return {std::nullopt, errno};
@@ -231,7 +232,8 @@ SauvegardeINI SaveFichierINI(const Reglages& reglages, const Partie& partie) {
     // The defaults the game runs with would take the place of the player's
     // own settings.
     if (reglages.ErreurLecture != 0)
-        return Signale(chemin, EchecINI::Illisible, "it could not be read at start-up", reglages.ErreurLecture);
+        return Signale(chemin, EchecINI::Illisible, "it could not be read at start-up",
+                       reglages.ErreurLecture);
     // A link is kept and the file it leads to is written; only a regular
     // file, or none yet, is ever replaced.
     std::string cible = chemin;
@@ -242,7 +244,8 @@ SauvegardeINI SaveFichierINI(const Reglages& reglages, const Partie& partie) {
         cible = *resolu;
     }
     const bool existe = ::stat(cible.c_str(), &etat) == 0;
-    if (existe && !S_ISREG(etat.st_mode)) return Signale(chemin, EchecINI::PasUnFichier, "not a regular file");
+    if (existe && !S_ISREG(etat.st_mode))
+        return Signale(chemin, EchecINI::PasUnFichier, "not a regular file");
     // A file the player may not write is read, never replaced: it opens for
     // writing, or the save stops here.
     Descripteur ancien(existe ? ::open(cible.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC) : -1);
@@ -253,10 +256,12 @@ SauvegardeINI SaveFichierINI(const Reglages& reglages, const Partie& partie) {
     if (existe && etat.st_nlink > 1) return EcritSurPlace(chemin, ancien.fd(), texte);
     const Issue issue = EcritPuisRenomme(cible, texte, existe ? &etat : nullptr);
     if (issue.sauvegarde == Sauvegarde::Faite) return {};
-    if (issue.sauvegarde == Sauvegarde::Ratee) return Signale(chemin, Motif(issue.erreur), "cannot write it", issue.erreur);
+    const EchecINI echec = Motif(issue.erreur);
+    if (issue.sauvegarde == Sauvegarde::Ratee)
+        return Signale(chemin, echec, "cannot write it", issue.erreur);
     // No new file could take its place: a file that may be written is
     // rewritten where it is.
-    if (!ancien) return Signale(chemin, Motif(issue.erreur), "cannot create it", issue.erreur);
+    if (!ancien) return Signale(chemin, echec, "cannot create it", issue.erreur);
     return EcritSurPlace(chemin, ancien.fd(), texte);
 }
 
@@ -275,7 +280,8 @@ void NettoieTemporairesINI(const Reglages& reglages) {
         // never a file bigger than a settings file: that is not one of ours
         if (EstNomTemporaire(entree->d_name, fichier) &&
             ::fstatat(::dirfd(liste), entree->d_name, &etat, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(etat.st_mode) && etat.st_size <= off_t(TailleMaxFichierINI) && (seul || etat.st_mtime < vieux))
+            S_ISREG(etat.st_mode) && etat.st_size <= off_t(TailleMaxFichierINI) &&
+            (seul || etat.st_mtime < vieux))
             ::unlinkat(::dirfd(liste), entree->d_name, 0);
     }
     ::closedir(liste);

@@ -60,8 +60,10 @@ QString TexteEchecSauvegarde(const SauvegardeINI& sauvegarde, const Reglages& re
                QString::fromLocal8Bit(std::strerror(sauvegarde.erreur)) + QLatin1Char('.');
     };
     // the path in the system's bytes, shown as the system names it
-    const QString fichier = QFile::decodeName(QByteArray::fromStdString(reglages.Chemin + NomFichierINI));
-    return Texte(td::SauverEchec.Dans(fr)) + QLatin1Char('\n') + fichier + QStringLiteral("\n\n") + pourquoi();
+    const QString fichier =
+        QFile::decodeName(QByteArray::fromStdString(reglages.Chemin + NomFichierINI));
+    return Texte(td::SauverEchec.Dans(fr)) + QLatin1Char('\n') + fichier + QStringLiteral("\n\n") +
+           pourquoi();
 }
 
 }  // namespace
@@ -252,8 +254,8 @@ void OptionsDorvane::OptSave_Click() {
     etat.reglages.LangueChoisie = enCours;
     // The player asked for it: a save that did not happen is said on screen.
     if (!sauvegarde)
-        BoiteMessage(this, Texte(td::SauverTitre.Dans(fr)), TexteEchecSauvegarde(sauvegarde, etat.reglages, fr),
-                     BoutonsMessage::OK);
+        BoiteMessage(this, Texte(td::SauverTitre.Dans(fr)),
+                     TexteEchecSauvegarde(sauvegarde, etat.reglages, fr), BoutonsMessage::OK);
 }
 
 void OptionsDorvane::OptDef_Click() {

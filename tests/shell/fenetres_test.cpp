@@ -80,53 +80,42 @@ TEST(Langue, ButtonsAndFlagsSetTheCodeAndClose) {
 // click does.
 TEST(Langue, EnterOrSpaceOnTheFocusedControlChooseItsLanguage) {
     FausseTable table;
-    enum Controle { Anglais, Francais, DrapeauUK, DrapeauFR };
-    struct Cas {
-        Controle controle;
-        Qt::Key touche;
-        const char* code;
-    };
-    // clang-format off
-    const Cas cas[] = {
-        {Anglais, Qt::Key_Return, "UK"},   {Anglais, Qt::Key_Enter, "UK"},   {Anglais, Qt::Key_Space, "UK"},
-        {Francais, Qt::Key_Return, "FR"},  {Francais, Qt::Key_Enter, "FR"},  {Francais, Qt::Key_Space, "FR"},
-        {DrapeauUK, Qt::Key_Return, "UK"}, {DrapeauUK, Qt::Key_Enter, "UK"}, {DrapeauUK, Qt::Key_Space, "UK"},
-        {DrapeauFR, Qt::Key_Return, "FR"}, {DrapeauFR, Qt::Key_Enter, "FR"}, {DrapeauFR, Qt::Key_Space, "FR"}};
-    // clang-format on
-    for (const Cas& c : cas) {
-        const char* const noms[] = {"English button", "French button", "British flag", "French flag"};
-        SCOPED_TRACE(noms[c.controle] + std::string(" ") +
-                     QKeySequence(c.touche).toString().toStdString());
-        Reglages r;
-        Langue d(&table.w, r);
-        d.Timer1->stop();
-        d.show();
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        ASSERT_EQ(QApplication::focusWidget(), d.Command1);
+    // each button, then each flag: the English one first, then the French one
+    const char* const noms[] = {"English button", "French button", "British flag", "French flag"};
+    for (int controle = 0; controle < 4; ++controle)
+        for (Qt::Key touche : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            SCOPED_TRACE(noms[controle] + std::string(" ") +
+                         QKeySequence(touche).toString().toStdString());
+            Reglages r;
+            Langue d(&table.w, r);
+            d.Timer1->stop();
+            d.show();
+            d.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+            ASSERT_EQ(QApplication::focusWidget(), d.Command1);
 
-        QWidget* const controles[] = {d.Command1, d.FR, d.DrapeauUK, d.DrapeauFR};
-        QWidget* cible = controles[c.controle];
-        auto* drapeau = qobject_cast<ImageCliquable*>(cible);
-        if (drapeau) {
-            EXPECT_TRUE(MemesPixels(drapeau->grab().toImage(), drapeau->image()));
-        }
-        for (int tab = 0; tab < 4 && QApplication::focusWidget() != cible; ++tab)
-            QTest::keyClick(d.windowHandle(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), cible);
-        if (drapeau) {
-            // the frame: the picture's edge in the highlight colour
-            const QImage vu = drapeau->grab().toImage();
-            EXPECT_EQ(vu.pixel(1, vu.height() / 2), d.palette().color(QPalette::Highlight).rgb());
-            EXPECT_EQ(vu.pixel(vu.width() / 2, 1), d.palette().color(QPalette::Highlight).rgb());
-        }
+            QWidget* const controles[] = {d.Command1, d.FR, d.DrapeauUK, d.DrapeauFR};
+            QWidget* cible = controles[controle];
+            auto* drapeau = qobject_cast<ImageCliquable*>(cible);
+            if (drapeau) {
+                EXPECT_TRUE(MemesPixels(drapeau->grab().toImage(), drapeau->image()));
+            }
+            for (int tab = 0; tab < 4 && QApplication::focusWidget() != cible; ++tab)
+                QTest::keyClick(d.windowHandle(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), cible);
+            if (drapeau) {
+                // the frame: the picture's edge in the highlight colour
+                const QImage vu = drapeau->grab().toImage();
+                EXPECT_EQ(vu.pixel(1, vu.height() / 2), d.palette().color(QPalette::Highlight).rgb());
+                EXPECT_EQ(vu.pixel(vu.width() / 2, 1), d.palette().color(QPalette::Highlight).rgb());
+            }
 
-        QTest::keyClick(d.windowHandle(), c.touche,
-                        c.touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        EXPECT_EQ(r.LangueChoisie, c.code);
-        EXPECT_EQ(d.result(), QDialog::Accepted);
-        EXPECT_FALSE(d.isVisible());
-    }
+            QTest::keyClick(d.windowHandle(), touche,
+                            touche == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(r.LangueChoisie, controle % 2 == 0 ? "UK" : "FR");
+            EXPECT_EQ(d.result(), QDialog::Accepted);
+            EXPECT_FALSE(d.isVisible());
+        }
 }
 
 TEST(Langue, ClosedByItsWindowBoxSetsNothing) {
