@@ -94,6 +94,7 @@ inline constexpr int kIntervalleDrapeaux = 85;
 // A save lasts milliseconds, seconds on a disk kept very busy: a temporary
 // file of a save older than this is a leftover, whatever game runs.
 inline constexpr int kAgeTemporaireINI = 60;  // seconds
-// Tries, a millisecond apart, of a save waiting for another game's start-up
-// to finish clearing leftovers from the folder.
+// Tries, kPauseVerrouINI apart, of a save waiting for another game's
+// start-up to finish clearing leftovers from the folder.
 inline constexpr int kEssaisVerrouINI = 200;
+inline constexpr int kPauseVerrouINI = 1;  // milliseconds

@@ -39,8 +39,9 @@ struct Reglages {
     int16_t Progression = 0;      // unlock marker
     std::string Chemin;           // settings directory in the system's bytes, with its trailing separator
     // Why the settings file that is there could not be read at start-up (an
-    // errno), 0 when it was read or is absent: such a file holds settings
-    // the game never saw, and is never written over.
+    // errno; EFBIG: its lines run on past what the reader scans), 0 when it
+    // was read or is absent: such a file holds settings the game never saw,
+    // and is never written over.
     int ErreurLecture = 0;
 
     bool Francais() const { return LangueChoisie == "FR"; }

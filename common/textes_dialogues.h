@@ -53,6 +53,9 @@ inline const Bilingue SauverEchec{"The settings could not be saved to this file:
                                   "Les réglages n'ont pas pu être enregistrés dans ce fichier :"};
 inline const Bilingue EchecIllisible{"It could not be read at start-up, so it is kept as it is.",
                                      "Il n'a pas pu être lu au démarrage, il est donc gardé tel quel."};
+inline const Bilingue EchecTropLong{
+    "Its first lines are too long to be read at start-up, so it is kept as it is.",
+    "Ses premières lignes sont trop longues pour être lues au démarrage, il est donc gardé tel quel."};
 inline const Bilingue EchecLienCasse{"Its link leads to no file.", "Son lien ne mène à aucun fichier."};
 inline const Bilingue EchecPasUnFichier{"Its name is taken by something that is not a file.",
                                         "Son nom est pris par autre chose qu'un fichier."};

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -112,7 +113,7 @@ bool EcritTout(int fd, std::string_view texte) {
 void PartageDossier(int dossier) {
     for (int essai = 0; essai < kEssaisVerrouINI; ++essai) {
         if (::flock(dossier, LOCK_SH | LOCK_NB) == 0 || errno != EWOULDBLOCK) return;
-        ::usleep(1000);
+        ::usleep(kPauseVerrouINI * 1000);
     }
 }
 
@@ -176,8 +177,10 @@ SauvegardeINI EcritSurPlace(const std::string& chemin, int fd, std::string_view 
 
 // The file as the reader needs it: its first 34 lines, each cut to its
 // first LongueurMaxLigneINI bytes, so that the memory taken stays small
-// whatever the file holds. No text when no regular file has that name; an
-// error as well when one is there that cannot be read.
+// whatever the file holds, and the time as well: lines that run on past
+// TailleMaxLectureINI bytes are not read (EFBIG). No text when no regular
+// file has that name; an error as well when one is there that cannot be
+// read.
 struct Contenu {
     std::optional<std::string> texte;
     int erreur = 0;
@@ -199,13 +202,15 @@ Contenu LitDebutDesLignes(const std::string& chemin) {
     std::string texte;
     int lignes = 0;
     std::size_t longueur = 0;
+    std::size_t reste = TailleMaxLectureINI;  // what may still be scanned
     char bloc[16 * 1024];
     for (;;) {
         const ssize_t n = ::read(fichier.fd(), bloc, sizeof bloc);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return {std::nullopt, errno};
         if (n == 0) return {std::move(texte)};
-        for (const char c : std::string_view(bloc, std::size_t(n))) {
+        const std::size_t pris = std::min(std::size_t(n), reste);
+        for (const char c : std::string_view(bloc, pris)) {
             if (c == '\r' || c == '\n') {
                 // CR LF ends one line; a CR is always kept, so it is the last byte read
                 if (c == '\r' || texte.empty() || texte.back() != '\r') ++lignes;
@@ -216,6 +221,9 @@ Contenu LitDebutDesLignes(const std::string& chemin) {
                 texte += c;
             }
         }
+        // the file goes on past the bound, and its 34th line has not ended
+        if (pris < std::size_t(n)) return {std::nullopt, EFBIG};
+        reste -= pris;
     }
 }
 
@@ -231,6 +239,12 @@ SauvegardeINI SaveFichierINI(const Reglages& reglages, const Partie& partie) {
     const std::string chemin = CheminINI(reglages);
     // The defaults the game runs with would take the place of the player's
     // own settings.
+    if (reglages.ErreurLecture == EFBIG) {
+        const std::string pourquoi = "its first 34 lines do not end within its first " +
+                                     std::to_string(TailleMaxLectureINI >> 20) +
+                                     " MiB, so it was not read at start-up";
+        return Signale(chemin, EchecINI::TropLong, pourquoi.c_str());
+    }
     if (reglages.ErreurLecture != 0)
         return Signale(chemin, EchecINI::Illisible, "it could not be read at start-up",
                        reglages.ErreurLecture);

@@ -49,6 +49,7 @@ QString TexteEchecSauvegarde(const SauvegardeINI& sauvegarde, const Reglages& re
     const auto pourquoi = [&]() -> QString {
         switch (sauvegarde.echec) {
         case EchecINI::Illisible: return Texte(td::EchecIllisible.Dans(fr));
+        case EchecINI::TropLong: return Texte(td::EchecTropLong.Dans(fr));
         case EchecINI::LienCasse: return Texte(td::EchecLienCasse.Dans(fr));
         case EchecINI::PasUnFichier: return Texte(td::EchecPasUnFichier.Dans(fr));
         case EchecINI::Interdit: return Texte(td::EchecInterdit.Dans(fr));

@@ -150,6 +150,24 @@ Fichier Fait(std::function<void(const std::string& fichier)> fait, const char* v
 }
 void PlaceAncien(const std::string& chemin) { Ecrit(chemin, kAncien); }
 
+// The old file with a hole of zeros opening its first filler line, so that
+// the file is `taille` bytes long, and its 34th line's CR its last byte but
+// one.
+Fichier Etire(std::size_t taille) {
+    return Fait([taille](const std::string& f) {
+        const std::size_t coupe = kAncien.find("\r\n \r\n") + 2;
+        std::ofstream o(f, std::ios::binary);
+        o << kAncien.substr(0, coupe);
+        o.seekp(std::streamoff(taille - (kAncien.size() - coupe)));
+        o << kAncien.substr(coupe);
+    });
+}
+// Gigabytes without a line end.
+const Fichier kZeros = Fait([](const std::string& f) {
+    Ecrit(f, "");
+    truncate(f.c_str(), off_t(4) << 30);
+});
+
 const Fichier kSimple = Fait(PlaceAncien);
 const Fichier kLienVide = Fait([](const std::string& f) { symlink("absent.ini", f.c_str()); });
 const Fichier kLienPeripherique = Fait([](const std::string& f) { symlink("/dev/full", f.c_str()); });
@@ -218,6 +236,16 @@ void ParLigne(const std::vector<Ligne>& lignes, Verifie verifie) {
         GTEST_SKIP() << "the immutable flag or a device node is refused to this process: " << sautes;
 }
 
+// Bytes this process has read so far, from any file.
+long long OctetsLus() {
+    std::ifstream io("/proc/self/io");
+    std::string mot;
+    long long octets = -1;
+    while (io >> mot)
+        if (mot == "rchar:") io >> octets;
+    return octets;
+}
+
 // Peak memory of this process, in kilobytes.
 long PicMemoireKo() {
     rusage u{};
@@ -247,12 +275,14 @@ TEST(FichierINI, MissingFileGivesDefaultsAndSaveWritesAComplete34LineFile) {
 }
 
 // Each kind of file a player may keep, read at start-up: its values or
-// every default, the file untouched and the start never held up.
+// every default, the file untouched and the start never held up: no more
+// is read than the scanned bound, whatever the file's size.
 TEST(FichierINI, ReadOfEachKindOfFileOnDisk) {
     struct Cas {
         const char* nom;
         Fichier fichier;
-        bool lu;  // its values, or every default
+        bool lu;         // its values, or every default
+        int erreur = 0;  // kept from any save
     };
     const std::vector<Cas> cas = {
         {"a plain file", kSimple, true},
@@ -268,6 +298,10 @@ TEST(FichierINI, ReadOfEachKindOfFileOnDisk) {
         {"a file whose 34th line begins past 64 KiB", Fait([](const std::string& f) {
              Ecrit(f, Remplace(kAncien, "\r\n \r\n", "\r\n" + std::string(70 * 1024, 'x') + "\r\n"));
          }), true},
+        {"a file whose 34th line ends on the last byte scanned", Etire(TailleMaxLectureINI + 1), true},
+        {"a file whose 34th line ends a byte past what is scanned", Etire(TailleMaxLectureINI + 2),
+         false, EFBIG},
+        {"a 4 GiB sparse file of zeros", kZeros, false, EFBIG},
         {"a file an editor saved with a byte-order mark",
          Fait([](const std::string& f) { Ecrit(f, "\xEF\xBB\xBF" + kAncien); }), true},
         {"a link to nothing", kLienVide, false},
@@ -281,7 +315,10 @@ TEST(FichierINI, ReadOfEachKindOfFileOnDisk) {
     ParLigne(cas, [](const Cas& c, const Place& place) {
         const std::string avant = Decrit(place.base);
         Reglages r = Nouveaux(place.reglages);
+        const long long lus = OctetsLus();
         ChargeFichierINI(r);
+        EXPECT_LT(OctetsLus() - lus, (long long)TailleMaxLectureINI + 64 * 1024) << c.nom;
+        EXPECT_EQ(r.ErreurLecture, c.erreur) << c.nom;
         EXPECT_EQ(r.Skill, c.lu ? 7 : 50) << c.nom;
         EXPECT_EQ(r.LangueChoisie, c.lu ? "FR" : "") << c.nom;
         EXPECT_EQ(r.DelayTurn, c.lu ? 32000 : 1500) << c.nom;
@@ -342,6 +379,8 @@ TEST(FichierINI, SaveOverEachKindOfFileOnDisk) {
              chmod(f.substr(0, f.rfind("reglages/")).c_str(), 0755);
          }), false, true},
         {"no file, in a folder that takes no new file", Fait([](const std::string&) {}, "reglages"), false},
+        {"a file whose 34th line ends past what is scanned", Etire(TailleMaxLectureINI + 2), false},
+        {"a 4 GiB sparse file of zeros", kZeros, false},
     };
     ParLigne(cas, [](const Cas& c, const Place& place) {
         const std::string avant = Decrit(place.base);

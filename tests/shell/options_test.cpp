@@ -261,6 +261,8 @@ TEST_F(Options, SaveThatFailsSaysSoAndWhy) {
          "Its name is taken by something that is not a file."},
         {"FR", [](Reglages& r) { r.ErreurLecture = EACCES; },
          "Il n'a pas pu \u00eatre lu au d\u00e9marrage, il est donc gard\u00e9 tel quel."},
+        {"UK", [](Reglages& r) { r.ErreurLecture = EFBIG; },
+         "Its first lines are too long to be read at start-up, so it is kept as it is."},
         {"FR", [](Reglages& r) { r.Chemin += "absent/"; },
          std::string("Le syst\u00e8me l'a refus\u00e9 : ") + std::strerror(ENOENT) + "."},
     };
