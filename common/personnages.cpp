@@ -1,8 +1,5 @@
 #include "common/personnages.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "common/etat.h"
 #include "common/textes_jeu.h"
 
@@ -132,18 +129,17 @@ const Personnage& FicheOuDerniere(int perso) {
     return fiche ? *fiche : kFiches[kNbPersos - 1];
 }
 
-const Tell& TellDe(MinuterieVisage m) {
-    for (const Personnage& p : kFiches)
-        for (const Tell* t : {&p.faible, &p.fort})
-            if (t->minuterie == m) return *t;
-    std::fprintf(stderr, "no character has %s as a tell\n", NomMinuterie(m));
-    std::abort();
+const Tell* TellDe(int perso, MinuterieVisage m) {
+    const Personnage* fiche = FichePerso(perso);
+    if (!fiche) return nullptr;
+    for (const Tell* t : {&fiche->faible, &fiche->fort})
+        if (t->minuterie == m) return t;
+    return nullptr;
 }
 
-std::span<const PasCigare> Cigare() {
-    for (const Personnage& p : kFiches)
-        if (!p.cigare.empty()) return p.cigare;
-    return {};
+std::span<const PasCigare> Cigare(int perso) {
+    const Personnage* fiche = FichePerso(perso);
+    return fiche ? fiche->cigare : std::span<const PasCigare>{};
 }
 
 bool Deverrouille(int perso, int16_t progression) {

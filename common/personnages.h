@@ -120,10 +120,12 @@ const Personnage* FichePerso(int perso);
 // that names no one, where something must be drawn or said.
 const Personnage& FicheOuDerniere(int perso);
 
-// The tell that this timer plays, whoever the opponent is now.
-const Tell& TellDe(MinuterieVisage m);
-// The cigar's cycle of whoever smokes it.
-std::span<const PasCigare> Cigare();
+// The tell of `perso` that this timer plays; none when `perso` names no
+// one or has no such tell. Characters may share a kind of tell (its timer),
+// each with frames of its own.
+const Tell* TellDe(int perso, MinuterieVisage m);
+// The cigar's cycle of `perso`; empty when it does not smoke.
+std::span<const PasCigare> Cigare(int perso);
 
 // Whether the training may choose `perso` with the unlock marker
 // `progression`, and the marker once the player has beaten `perso`: it

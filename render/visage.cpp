@@ -29,12 +29,11 @@ void Joue(Form1& f, std::span<const Cadre> cadres) {
     }
 }
 
-// A one-shot tell: plays (unless it needs open eyes and they are closed,
-// then it is lost) and stops its timer. Each is only ever armed for its
-// own character, so it does not look at the current one.
+// A one-shot tell: plays the current character's frames (unless it needs
+// open eyes and they are closed, then it is lost) and stops its timer.
 void JoueTell(Form1& f, MinuterieVisage m) {
-    const Tell& tell = TellDe(m);
-    if (!(tell.yeuxOuvertsSeulement && EtatDuJeu().scene.YeuxFermes)) Joue(f, tell.cadres);
+    const Tell* tell = TellDe(EtatDuJeu().partie.PersoCowboy, m);
+    if (tell && !(tell->yeuxOuvertsSeulement && EtatDuJeu().scene.YeuxFermes)) Joue(f, tell->cadres);
     f.Timer(m).SetInterval(0);
 }
 
@@ -84,7 +83,7 @@ void Form1::TimerYeuxPlisses_Timer() {
 
 void Form1::TimerMexCigare_Timer() {
     int16_t& pas = EtatDuJeu().scene.FrameCigare;
-    const std::span<const PasCigare> cigare = Cigare();
+    const std::span<const PasCigare> cigare = Cigare(EtatDuJeu().partie.PersoCowboy);
     if (pas < 0 || pas >= int(cigare.size())) return;
     const PasCigare& p = cigare[pas];
     DessineVisage(p.cadre.image, p.cadre.masque);
@@ -102,7 +101,8 @@ void Form1::TimerFilleTicBouche_Timer() { JoueTell(*this, MinuterieVisage::Fille
 // spacing, so a drop cut short and armed again runs on at the armed interval.
 void Form1::TimerMexGoutte_Timer() {
     int16_t& pas = EtatDuJeu().scene.FrameGoutte;
-    const std::span<const Cadre> goutte = TellDe(MinuterieVisage::MexGoutte).cadres;
+    const Tell* tell = TellDe(EtatDuJeu().partie.PersoCowboy, MinuterieVisage::MexGoutte);
+    const std::span<const Cadre> goutte = tell ? tell->cadres : std::span<const Cadre>{};
     const int dernier = int(goutte.size()) - 1;
     if (pas < 0 || pas > dernier) return;
     DessineVisage(goutte[pas].image, goutte[pas].masque);

@@ -387,6 +387,31 @@ TEST_F(Visage, DropRunsDown100MsApartAndAStoppedDropResumesAtTheArmedInterval) {
     EXPECT_EQ(scene.FrameGoutte, 3);
 }
 
+// Characters may share a kind of tell or idle animation, each with frames
+// of its own: a tick paints only what the character at the table has.
+TEST_F(Visage, ATickOfAKindTheCharacterLacksPaintsNothing) {
+    struct Cas {
+        void (Form1::*tick)();
+        int16_t perso;
+    } const cas[] = {
+        {&Form1::TimerYeuxCarte_Timer, 2},    {&Form1::TimerYeuxAnime_Timer, 3},
+        {&Form1::TimerMexDent_Timer, 1},      {&Form1::TimerMexGoutte_Timer, 3},
+        {&Form1::TimerMexCigare_Timer, 1},    {&Form1::TimerFilleTicYeux_Timer, 2},
+        {&Form1::TimerFilleTicBouche_Timer, PersoBandeBattue},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(&c - cas);
+        Face(c.perso);
+        scene.YeuxFermes = false;
+        {
+            HasardScript aucun;
+            (form.*c.tick)();
+        }
+        EXPECT_TRUE(film->images.empty());
+        EXPECT_EQ(Vu(), fond);
+    }
+}
+
 TEST_F(Visage, EveryFaceTimerTicksIntoItsOwnHandler) {
     struct Cas {
         Minuterie* timer;
