@@ -68,7 +68,7 @@ const EntreeInventaire kScene[] = {
     {"PlayerMoneyBar", 55, 29, O, nullptr, +[] { return DessineBarreArgent(); }, nullptr},
     {"CowboyMoneyBar", 55, 29, O, nullptr, +[] { return DessineBarreArgent(); }, nullptr},
     {"PotMoneyBar", 62, 47, O, nullptr, +[] { return DessineBarrePot(); }, nullptr},
-    {"Bobble", 153, 33, O, nullptr, +[] { return DessineBobble(153, 33); }, nullptr},
+    {"Bobble", BobbleLargeur, BobbleHauteur, O, nullptr, +[] { return DessineBobble(BobbleLargeur, BobbleHauteur); }, nullptr},
     // Dialogs.
     {"VertTable", 116, 102, O, nullptr, +[] { return DessineVertTable(); }, nullptr},
     {"ImageDrapeauUK0", 96, 64, O, nullptr, +[] { return DessineDrapeauUK(0); }, nullptr},

@@ -25,7 +25,10 @@ inline constexpr int PlaquesY = 380;
 inline constexpr int LargeurPlaque50 = 37;
 inline constexpr int LargeurPlaque20 = 30;
 inline constexpr int PlanchesDY = 88;
+// The speech bubble, and the sentence's label inside it.
 inline constexpr int BobbleX = 400, BobbleY = 34;
+inline constexpr int BobbleLargeur = 153, BobbleHauteur = 33;
+inline constexpr int SayX = 3, SayY = 6, SayLargeur = 145, SayHauteur = 25;
 inline constexpr int CowboyGameX = 73, CowboyGameY = 256;
 
 struct Disposition {

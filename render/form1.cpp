@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "assets/magasin.h"
+#include "common/disposition.h"
 
 const QImage& ImageMagasin(const char* nom) {
     return MagasinImages::Instance().Image(QString::fromLatin1(nom));
@@ -136,9 +137,9 @@ Form1::Form1() {
     TramePlaque.Pose(7, couverture(BtnRaise, 0, 0, 100, 112, "TramePlaque"));
 
     // Speech bubble.
-    Bobble = image(680, 336, 153, 33, "Bobble", false);
-    Say = new Etiquette(Bobble, 3, 6, 145, 25, QStringLiteral("J'ai perdu la partie !"),
-                        Qt::black, false);
+    Bobble = image(680, 336, BobbleLargeur, BobbleHauteur, "Bobble", false);
+    Say = new Etiquette(Bobble, SayX, SayY, SayLargeur, SayHauteur,
+                        QStringLiteral("J'ai perdu la partie !"), Qt::black, false);
     // A J's hook reaches a pixel left of where its text starts: 3 px keep
     // it whole and clear of the bubble's rim.
     Say->setContentsMargins(3, 0, 0, 0);
