@@ -1,6 +1,7 @@
 // Every fixed duration of the game, and the names of its timed waits. The
-// four delays the player sets (the options, the settings file) live in
-// Reglages; whatever else lasts a set time is written here, once.
+// three delays the player sets (the options, the settings file) and the
+// pressed button's, which nothing changes, live in Reglages; whatever else
+// lasts a set time is written here, once.
 #pragma once
 
 #include <cstdint>
