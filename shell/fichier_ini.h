@@ -60,8 +60,9 @@ struct SauvegardeINI {
 // its owner cannot be given to a new file. Through a link, the file linked
 // to is written and the link stays. A file the player may not write, one
 // that could not be read or was too long to read, or anything but a
-// regular file, is left as it is. A save that does not happen says so in one line on the standard
-// error and in its result; the settings in memory stay as they are.
+// regular file, is left as it is. A save that does not happen says so in
+// one line on the standard error and in its result; the settings in
+// memory stay as they are.
 SauvegardeINI SaveFichierINI(const Reglages& reglages, const Partie& partie);
 
 // Removes the temporary files (the file's name, ".", six letters or digits
